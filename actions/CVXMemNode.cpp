@@ -1,0 +1,111 @@
+#include "actions/CVXMemNode.h"
+
+#include "core/Cp932.h"
+#include "host/HostApi.h"
+
+namespace {
+constexpr const char* kGraph = "[GRAPH]";
+constexpr const char* kText = "[TEXT]";
+constexpr const char* kLiteralText = "[LITERAL_TEXT]";
+}
+
+void CVXMemNode::CopyFrom(const CVXMemNode& other)
+{
+    if (&other == this)
+        return;
+    m_name = other.m_name;
+    m_text2 = other.m_text2;
+    m_text3 = other.m_text3;
+    m_subName = other.m_subName;
+    m_value = other.m_value;
+    m_aux = other.m_aux;
+    m_kind = other.m_kind;
+    m_isText = other.m_isText;
+    m_flag2 = other.m_flag2;
+}
+
+const char* CVXMemNode::KindSuffix(int kind)
+{
+    switch (kind) {
+    case KIND_GRAPH: return kGraph;
+    case KIND_TEXT: return kText;
+    case KIND_LITERAL_TEXT: return kLiteralText;
+    default: return "";
+    }
+}
+
+void CVXMemNode::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        const DWORD flags = (m_isText != 0 ? 1u : 0u) | (m_flag2 != 0 ? 2u : 0u);
+        ar << flags << (m_name + KindSuffix(m_kind));
+        if (m_kind == KIND_TEXT)
+            ar << m_subName;
+        ar << static_cast<LONG>(m_aux) << static_cast<LONG>(m_value);
+        return;
+    }
+
+    DWORD flags = 0;
+    ar >> flags;
+    m_isText = (flags & 1u) != 0 ? 1 : 0;
+    m_flag2 = (flags & 2u) != 0 ? 1 : 0;
+    ar >> m_name;
+    if (cp932::Contains(m_name, kGraph)) {
+        m_kind = KIND_GRAPH;
+        m_name = cp932::RemoveAll(m_name, kGraph);
+    } else if (cp932::Contains(m_name, kLiteralText)) {
+        m_kind = KIND_LITERAL_TEXT;
+        m_name = cp932::RemoveAll(m_name, kLiteralText);
+    } else if (cp932::Contains(m_name, kText)) {
+        m_kind = KIND_TEXT;
+        m_name = cp932::RemoveAll(m_name, kText);
+        // Older writers left the second text out; an m_aux of 1 follows directly then.
+        DWORD next = 0;
+        if (!ar.PeekDWORD(next) || next != 1)
+            ar >> m_subName;
+    }
+    LONG aux = 0;
+    LONG value = 0;
+    ar >> aux;
+    m_aux = aux;
+    ar >> value;
+    m_value = value;
+    if (!m_name.empty() && m_kind != KIND_LITERAL_TEXT)
+        host::NodeLoaded(this);
+}
+
+bool CVXMemNode::IsEqual(const CVXMemNode& other) const
+{
+    if (m_isText != other.m_isText)
+        return false;
+    return m_isText != 0 ? m_name == other.m_name : m_value == other.m_value;
+}
+
+bool CVXMemNode::IsNumberText(const std::string& text)
+{
+    if (text.empty())
+        return false;
+    for (char c : text) {
+        if ((c < '0' || c > '9') && c != '-')
+            return false;
+    }
+    return true;
+}
+
+std::string CVXMemNode::GetScriptForm() const
+{
+    if (m_name.empty())
+        return {};
+    if (IsNumberText(m_name))
+        return "#" + m_name;
+    if (cp932::Contains(m_name, kGraph))
+        return cp932::RemoveAll(m_name, kGraph);
+    return cp932::RemoveAll(m_name, kText);
+}
+
+std::string CVXMemNode::GetDisplayText() const
+{
+    if (IsNumberText(m_name))
+        return "#" + m_name;
+    return m_name;
+}

@@ -1,0 +1,178 @@
+#include "core/CStepchainData.h"
+
+#include <memory>
+
+#include "actions/CVXMemNode.h"
+#include "core/Cp932.h"
+#include "core/EditHook.h"
+#include "core/Texts.h"
+#include "host/HostApi.h"
+#include "host/IPWObject.h"
+
+CStepchainData::CStepchainData() { FillStepchainCreators(m_creators); }
+
+CStepchainData::~CStepchainData() { RemoveAllProperties(); }
+
+void CStepchainData::AddSC(IStepchain* action) { m_actions.push_back(action); }
+
+IStepchain* CStepchainData::CreateSC(int typeId)
+{
+    if (typeId < 0 || typeId >= SC_TYPE_COUNT)
+        return nullptr;
+    const StepchainCreator creator = m_creators[static_cast<size_t>(typeId)];
+    return creator != nullptr ? creator(this) : nullptr;
+}
+
+void CStepchainData::RemoveAllProperties()
+{
+    for (IStepchain* action : m_actions)
+        delete action;
+    StepchainArray().swap(m_actions);
+}
+
+void CStepchainData::CopyPropertiesFrom(CStepchainData* source)
+{
+    if (source == this)
+        return;
+    m_limit = source->m_limit;
+    RemoveAllProperties();
+    m_actions.reserve(source->m_actions.size());
+    for (IStepchain* from : source->m_actions) {
+        std::unique_ptr<IStepchain> copy(CreateSC(from->GetActionType()));
+        if (!copy)
+            continue;
+        copy->CopyPropertiesFrom(from);
+        m_actions.push_back(copy.release());
+    }
+}
+
+int CStepchainData::CompareProperties(CStepchainData* other)
+{
+    if (m_actions.size() != other->m_actions.size())
+        return 0;
+    for (size_t i = 0; i < m_actions.size(); ++i) {
+        if (!m_actions[i]->CompareProperties(other->m_actions[i]))
+            return 0;
+    }
+    return 1;
+}
+
+int CStepchainData::CheckAction(IStepchain* action, int mode)
+{
+    if (mode == 2) {
+        const std::string* name = GetLabelName(action);
+        if (name == nullptr)
+            return 0;
+        for (IStepchain* entry : m_actions) {
+            const std::string* other = entry != action ? GetLabelName(entry) : nullptr;
+            if (other != nullptr && *other == *name)
+                return -1;
+        }
+        return 0;
+    }
+    if (mode == 1) {
+        const std::string* target = GetBranchTarget(action);
+        if (target == nullptr)
+            return 0;
+        bool passed = false;
+        for (IStepchain* entry : m_actions) {
+            if (entry == action)
+                passed = true;
+            const std::string* name = GetLabelName(entry);
+            if (name != nullptr && *name == *target)
+                return passed ? 0 : 2;
+        }
+        return 1;
+    }
+    return 0;
+}
+
+int CStepchainData::IsInvalid()
+{
+    for (IStepchain* action : m_actions) {
+        if (action->IsInvalid() != 0)
+            return 1;
+    }
+    return 0;
+}
+
+void CStepchainData::MergeLimit()
+{
+    size_t kept = 0;
+    for (IStepchain* action : m_actions) {
+        if (action->MergeLimit(m_limit))
+            m_actions[kept++] = action;
+        else
+            delete action;
+    }
+    m_actions.resize(kept);
+}
+
+int CStepchainData::MemSync(std::string oldName, std::string newName)
+{
+    const bool devicePrefix = !oldName.empty() && oldName[0] == '*';
+    const bool hookWanted = devicePrefix || oldName.rfind("%SER%", 0) == 0;
+    const std::string device = devicePrefix ? oldName.substr(1) : std::string();
+    const std::string deviceDot = device + ".";
+    int changed = 0;
+
+    MemNodeArray nodes;
+    for (IStepchain* action : m_actions) {
+        nodes.clear();
+        action->GetMemNodes(nodes);
+        if (hookWanted)
+            action->MemSync(oldName, newName);
+        for (CVXMemNode* node : nodes) {
+            if (node->m_kind == CVXMemNode::KIND_LITERAL_TEXT)
+                continue;
+            std::string& name = node->m_name;
+            if (devicePrefix) {
+                if (newName.empty()) {
+                    if (name.compare(0, deviceDot.size(), deviceDot) == 0) {
+                        node->m_text2 = std::move(name);
+                        name.clear();
+                        host::NodeCleared(m_owner);
+                    }
+                } else if (oldName == "*.") {
+                    if (cp932::Contains(node->m_text2, device)) {
+                        name = std::move(node->m_text2);
+                        node->m_text2.clear();
+                    }
+                } else if (!cp932::Contains(name, "%SER%") && name.compare(0, deviceDot.size(), deviceDot) == 0) {
+                    // Only the leading device name: PLC1 must not turn PLC10.D0 into PLC20.D0.
+                    name = newName + name.substr(device.size());
+                }
+            } else if (!name.empty() && name[0] == '\x1A') {
+                name = cp932::ReplaceAll(name, cp932::DropFirstChar(oldName), newName);
+                changed = 1;
+            } else if (name == oldName) {
+                name = newName;
+                changed = 1;
+            }
+        }
+    }
+    return changed;
+}
+
+const std::string& CStepchainData::GetCaption()
+{
+    static std::string caption;
+    caption = m_actions.empty() ? T(Txt::ListNotSet)
+                                : Format(T(Txt::ListCount), {static_cast<long long>(m_actions.size())});
+    return caption;
+}
+
+void CStepchainData::SetOwnerObj(IPWObject* owner)
+{
+    if (owner != nullptr && owner->GetTypeName() != "SELECT")
+        m_owner = owner;
+}
+
+int CStepchainData::Edit(QWidget* parent, DWORD limit, const std::string& key)
+{
+    for (IStepchain* action : m_actions)
+        action->PreEdit();
+    return RunListEditHook(this, parent, limit, key);
+}
+
+void CStepchainData::Convert_TO_VGA(CStepchainData*) {}

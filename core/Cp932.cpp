@@ -1,0 +1,222 @@
+#include "core/Cp932.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace cp932 {
+
+namespace {
+
+// One iconv descriptor per direction, opened on first use. Everything runs
+// on one thread, so a shared descriptor is safe.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from))
+    {
+        if (m_cd == reinterpret_cast<iconv_t>(-1))
+            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
+    }
+    ~Converter() { iconv_close(m_cd); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts one whole character; false when it has no form in the target.
+    bool Convert(std::string_view in, std::string& out)
+    {
+        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
+        char buffer[16];
+        char* src = const_cast<char*>(in.data());
+        size_t srcLeft = in.size();
+        char* dst = buffer;
+        size_t dstLeft = sizeof buffer;
+        if (iconv(m_cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<size_t>(-1) || srcLeft != 0)
+            return false;
+        if (iconv(m_cd, nullptr, nullptr, &dst, &dstLeft) == static_cast<size_t>(-1))
+            return false;
+        out.append(buffer, static_cast<size_t>(dst - buffer));
+        return true;
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+Converter& ToUtf8Converter()
+{
+    static Converter converter("UTF-8", "CP932");
+    return converter;
+}
+
+Converter& FromUtf16Converter()
+{
+    static Converter converter("CP932", "UTF-16LE");
+    return converter;
+}
+
+Converter& FromUtf8Converter()
+{
+    static Converter converter("CP932", "UTF-8");
+    return converter;
+}
+
+// Length of the UTF-8 sequence that begins with `c`, 0 when `c` cannot begin one.
+size_t Utf8SequenceLength(unsigned char c)
+{
+    if (c < 0x80)
+        return 1;
+    if (c >= 0xC2 && c <= 0xDF)
+        return 2;
+    if (c >= 0xE0 && c <= 0xEF)
+        return 3;
+    if (c >= 0xF0 && c <= 0xF4)
+        return 4;
+    return 0;
+}
+
+}
+
+size_t CharLength(std::string_view text, size_t pos)
+{
+    return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+}
+
+size_t Find(std::string_view text, std::string_view pattern, size_t from)
+{
+    if (pattern.empty() || pattern.size() > text.size())
+        return std::string_view::npos;
+    size_t pos = 0;
+    while (pos < from && pos < text.size())
+        pos += CharLength(text, pos);
+    for (; pos + pattern.size() <= text.size(); pos += CharLength(text, pos)) {
+        if (text.compare(pos, pattern.size(), pattern) == 0)
+            return pos;
+    }
+    return std::string_view::npos;
+}
+
+bool Contains(std::string_view text, std::string_view pattern)
+{
+    return Find(text, pattern) != std::string_view::npos;
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view pattern, std::string_view replacement)
+{
+    std::string out;
+    out.reserve(text.size());
+    size_t pos = 0;
+    while (pos < text.size()) {
+        if (!pattern.empty() && text.compare(pos, pattern.size(), pattern) == 0) {
+            out.append(replacement);
+            pos += pattern.size();
+            continue;
+        }
+        const size_t len = CharLength(text, pos);
+        out.append(text.substr(pos, len));
+        pos += len;
+    }
+    return out;
+}
+
+bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement)
+{
+    if (!Contains(text, pattern))
+        return false;
+    text = ReplaceAll(text, pattern, replacement);
+    return true;
+}
+
+std::string RemoveAll(std::string_view text, std::string_view pattern) { return ReplaceAll(text, pattern, {}); }
+
+std::string DropFirstChar(std::string_view text)
+{
+    return text.empty() ? std::string() : std::string(text.substr(CharLength(text, 0)));
+}
+
+std::string ToUTF8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size() * 3 / 2);
+    Converter& converter = ToUtf8Converter();
+    for (size_t pos = 0; pos < text.size();) {
+        const auto c = static_cast<unsigned char>(text[pos]);
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+            ++pos;
+            continue;
+        }
+        const size_t len = IsLeadByte(c) ? 2 : 1;
+        if (pos + len <= text.size() && converter.Convert(text.substr(pos, len), out)) {
+            pos += len;
+        } else {
+            out.push_back('?');
+            ++pos;
+        }
+    }
+    return out;
+}
+
+std::string FromUTF16LE(std::string_view bytes)
+{
+    std::string out;
+    Converter& converter = FromUtf16Converter();
+    const size_t units = bytes.size() / 2;
+    auto unit = [&](size_t i) {
+        return static_cast<unsigned>(static_cast<unsigned char>(bytes[2 * i])) |
+               static_cast<unsigned>(static_cast<unsigned char>(bytes[2 * i + 1])) << 8;
+    };
+    for (size_t i = 0; i < units;) {
+        const unsigned u = unit(i);
+        if (u < 0x80) {
+            out.push_back(static_cast<char>(u));
+            ++i;
+            continue;
+        }
+        size_t count = 1;
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
+            const unsigned next = unit(i + 1);
+            if (next >= 0xDC00 && next <= 0xDFFF)
+                count = 2;
+        }
+        const bool loneSurrogate = count == 1 && u >= 0xD800 && u <= 0xDFFF;
+        if (loneSurrogate || !converter.Convert(bytes.substr(2 * i, 2 * count), out))
+            out.push_back('?');
+        i += count;
+    }
+    return out;
+}
+
+std::string FromUTF8(std::string_view text, bool* lossless)
+{
+    std::string out;
+    out.reserve(text.size());
+    bool all = true;
+    Converter& converter = FromUtf8Converter();
+    for (size_t pos = 0; pos < text.size();) {
+        const auto c = static_cast<unsigned char>(text[pos]);
+        if (c < 0x80) {
+            out.push_back(static_cast<char>(c));
+            ++pos;
+            continue;
+        }
+        size_t len = Utf8SequenceLength(c);
+        bool complete = len != 0 && pos + len <= text.size();
+        for (size_t i = 1; complete && i < len; ++i)
+            complete = (static_cast<unsigned char>(text[pos + i]) & 0xC0) == 0x80;
+        if (!complete) {
+            // Not UTF-8: this byte alone stands for one character.
+            len = 1;
+        }
+        if (!complete || !converter.Convert(text.substr(pos, len), out)) {
+            out.push_back('?');
+            all = false;
+        }
+        pos += len;
+    }
+    if (lossless != nullptr)
+        *lossless = all;
+    return out;
+}
+
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Text held as CP932 bytes, and the conversions to and from it.
+namespace cp932 {
+
+// A byte that begins a two-byte character together with the byte after it.
+inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// Length in bytes of the character that begins at `pos` (1 or 2).
+size_t CharLength(std::string_view text, size_t pos);
+
+// Position of the first match of `pattern` at or after `from` that begins
+// where a character begins, or npos. An empty pattern never matches.
+size_t Find(std::string_view text, std::string_view pattern, size_t from = 0);
+bool Contains(std::string_view text, std::string_view pattern);
+
+// Every match replaced left to right; inserted text is not scanned again.
+std::string ReplaceAll(std::string_view text, std::string_view pattern, std::string_view replacement);
+// Replaces in place; answers whether anything was replaced.
+bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement);
+std::string RemoveAll(std::string_view text, std::string_view pattern);
+
+// The text without its first character (one or two bytes).
+std::string DropFirstChar(std::string_view text);
+
+// CP932 to UTF-8; what does not convert becomes "?" and conversion goes on.
+std::string ToUTF8(std::string_view text);
+// UTF-16LE bytes to CP932; an unmappable character or lone surrogate becomes "?".
+std::string FromUTF16LE(std::string_view bytes);
+// UTF-8 to CP932. `lossless` (when given) is cleared when a character
+// had no CP932 form or the input was not valid UTF-8; such a character becomes "?".
+std::string FromUTF8(std::string_view text, bool* lossless = nullptr);
+
+}
