@@ -1,0 +1,187 @@
+#include "tools/Commands.h"
+
+#include <memory>
+
+#include "core/Cp932.h"
+#include "core/SpecExport.h"
+#include "core/Texts.h"
+#include "host/IPWObject.h"
+#include "tools/FileIo.h"
+#include "tools/JsonHost.h"
+#include "tools/ListFile.h"
+
+namespace {
+
+// An owner object named on the command line.
+class NamedObject : public IPWObject {
+public:
+    explicit NamedObject(std::string name) : m_name(std::move(name)) {}
+    std::string GetTypeName() const override { return "BUTTON"; }
+    int CanChange(CStepchainData*, int) override { return 1; }
+    void OnChanged(IPWProperty*) override {}
+    std::string GetObjectName() const override { return m_name; }
+
+private:
+    std::string m_name;
+};
+
+// A name given on the command line, as CP932.
+std::string CommandLineText(const std::string& utf8, const std::string& what)
+{
+    bool lossless = true;
+    std::string text = cp932::FromUTF8(utf8, &lossless);
+    if (!lossless)
+        throw InputError(what + " '" + utf8 + "' holds a character that CP932 cannot hold");
+    return text;
+}
+
+// The host and the owner for the time of one command.
+class Session {
+public:
+    explicit Session(const Context& context)
+    {
+        if (!context.hostPath.empty()) {
+            std::string text;
+            try {
+                text = ReadWholeFile(context.hostPath);
+                m_host = JsonHost::FromJson(text);
+            } catch (const std::exception& e) {
+                throw InputError(context.hostPath + ": " + e.what());
+            }
+            SetMainWindow(m_host.get());
+        }
+        if (context.owner)
+            m_owner = std::make_unique<NamedObject>(CommandLineText(*context.owner, "the owner name"));
+    }
+    ~Session() { SetMainWindow(nullptr); }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    std::unique_ptr<CStepchainData> Load(const std::string& path) const
+    {
+        auto list = LoadListFile(path);
+        list->SetOwnerObj(m_owner.get());
+        return list;
+    }
+
+private:
+    std::unique_ptr<JsonHost> m_host;
+    std::unique_ptr<NamedObject> m_owner;
+};
+
+const char* InvalidMark(IStepchain* action) { return action->IsInvalid() != 0 ? "  (invalid)" : ""; }
+
+}
+
+int RunScript(const Context& context, const std::string& list, int mode, std::ostream& out)
+{
+    Session session(context);
+    out << session.Load(list)->ExportStr(mode);
+    return EXIT_OK;
+}
+
+int RunSpecRow(const Context& context, const std::string& list, const std::string& name, std::ostream& out)
+{
+    Session session(context);
+    out << ExportPropertySpec(*session.Load(list), CommandLineText(name, "the display name"));
+    return EXIT_OK;
+}
+
+int RunSpecRaw(const Context& context, const std::string& list, std::ostream& out)
+{
+    Session session(context);
+    out << session.Load(list)->ExportSpecStr();
+    return EXIT_OK;
+}
+
+int RunKeywords(const Context& context, const std::string& list, bool raw, std::ostream& out)
+{
+    Session session(context);
+    auto loaded = session.Load(list);
+    out << (raw ? loaded->ExportSpecKeywordRaw() : loaded->ExportSpecKeyword()) << '\n';
+    return EXIT_OK;
+}
+
+int RunShow(const Context& context, const std::string& list, std::ostream& out)
+{
+    Session session(context);
+    auto loaded = session.Load(list);
+    out << cp932::ToUTF8(loaded->GetCaption()) << '\n';
+    for (size_t row = 0; row < loaded->GetCount(); ++row) {
+        IStepchain* action = loaded->GetAt(row);
+        out << row + 1 << "  " << cp932::ToUTF8(KindName(action->GetActionType())) << "  "
+            << cp932::ToUTF8(action->GetCaption()) << InvalidMark(action) << '\n';
+    }
+    return EXIT_OK;
+}
+
+int RunCheck(const Context& context, const std::vector<std::string>& lists, std::ostream& out)
+{
+    Session session(context);
+    int result = EXIT_OK;
+    for (const std::string& path : lists) {
+        auto loaded = session.Load(path);
+        for (size_t row = 0; row < loaded->GetCount(); ++row) {
+            IStepchain* action = loaded->GetAt(row);
+            if (action->IsInvalid() == 0)
+                continue;
+            out << path << ": row " << row + 1 << ": " << cp932::ToUTF8(KindName(action->GetActionType())) << ": "
+                << cp932::ToUTF8(action->GetCaption()) << '\n';
+            result = EXIT_INVALID_ROW;
+        }
+    }
+    return result;
+}
+
+int RunStore(const Context& context, const std::string& list, const std::string& output)
+{
+    Session session(context);
+    SaveListFile(*session.Load(list), output);
+    return EXIT_OK;
+}
+
+uint32_t ParseLimitWord(const std::string& text)
+{
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string digits = hex ? text.substr(2) : text;
+    uint64_t value = 0;
+    bool ok = !digits.empty() && digits.size() <= (hex ? 8u : 10u);
+    for (char c : digits) {
+        const int d = c >= '0' && c <= '9' ? c - '0'
+                      : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                      : hex && c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                   : -1;
+        if (d < 0) {
+            ok = false;
+            break;
+        }
+        value = value * (hex ? 16 : 10) + static_cast<uint64_t>(d);
+    }
+    if (!ok || value > 0xFFFFFFFFu)
+        throw InputError("the limit word '" + text + "' is not a decimal or 0x hexadecimal number of 32 bits");
+    return static_cast<uint32_t>(value);
+}
+
+int RunMergeLimit(const Context& context, const std::string& list, const std::string& limit, const std::string& output)
+{
+    const uint32_t word = ParseLimitWord(limit);
+    Session session(context);
+    auto loaded = session.Load(list);
+    loaded->SetLimit(word);
+    loaded->MergeLimit();
+    SaveListFile(*loaded, output);
+    return EXIT_OK;
+}
+
+int RunRename(const Context& context, const std::string& list, const std::string& oldName, const std::string& newName,
+              const std::string& output, std::ostream& out)
+{
+    const std::string from = CommandLineText(oldName, "the old name");
+    const std::string to = CommandLineText(newName, "the new name");
+    Session session(context);
+    auto loaded = session.Load(list);
+    const int changed = loaded->MemSync(from, to);
+    SaveListFile(*loaded, output);
+    out << (changed ? "plain names changed\n" : "no plain name changed\n");
+    return EXIT_OK;
+}

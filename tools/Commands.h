@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Exit codes of the tool.
+inline constexpr int EXIT_OK = 0;
+inline constexpr int EXIT_INVALID_ROW = 1;
+inline constexpr int EXIT_BAD_INPUT = 2;
+
+// What every command may take: a host description and an owner name (UTF-8).
+struct Context {
+    std::string hostPath;
+    std::optional<std::string> owner;
+};
+
+// Each command writes to `out` and answers its exit code; failures throw
+// InputError (tools/ListFile.h) with a one-line reason.
+int RunScript(const Context& context, const std::string& list, int mode, std::ostream& out);
+int RunSpecRow(const Context& context, const std::string& list, const std::string& name, std::ostream& out);
+int RunSpecRaw(const Context& context, const std::string& list, std::ostream& out);
+int RunKeywords(const Context& context, const std::string& list, bool raw, std::ostream& out);
+int RunShow(const Context& context, const std::string& list, std::ostream& out);
+int RunCheck(const Context& context, const std::vector<std::string>& lists, std::ostream& out);
+int RunStore(const Context& context, const std::string& list, const std::string& output);
+int RunMergeLimit(const Context& context, const std::string& list, const std::string& limit, const std::string& output);
+int RunRename(const Context& context, const std::string& list, const std::string& oldName, const std::string& newName,
+              const std::string& output, std::ostream& out);
+
+// "12" or "0x0C" as a limit word; InputError otherwise.
+uint32_t ParseLimitWord(const std::string& text);

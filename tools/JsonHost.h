@@ -1,0 +1,27 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/HostWindow.h"
+#include "host/ProjectSettings.h"
+
+// A host that answers from a host description (JSON). Texts in the
+// description are UTF-8 and are answered in CP932.
+class JsonHost : public HostWindow {
+public:
+    // Throws std::runtime_error with a readable reason on a bad description.
+    static std::unique_ptr<JsonHost> FromJson(const std::string& text);
+
+    intptr_t OnMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam) override;
+
+private:
+    bool m_layers = false;
+    bool m_fontBuilder = false;
+    std::optional<ProjectSettings> m_settings = ProjectSettings{};
+    std::map<std::string, int> m_memories;
+    std::vector<std::string> m_subroutines;
+};

@@ -1,0 +1,47 @@
+#include "tools/ListFile.h"
+
+#include "tools/FileIo.h"
+
+std::unique_ptr<CStepchainData> LoadListFile(const std::string& path)
+{
+    const std::string name = path == "-" ? "standard input" : path;
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(path);
+    } catch (const FileError& e) {
+        throw InputError(name + ": " + e.what());
+    }
+    auto list = std::make_unique<CStepchainData>();
+    CArchive ar(bytes);
+    try {
+        list->Serialize(ar);
+    } catch (const CArchiveException& e) {
+        throw InputError(name + ": " + e.Describe());
+    }
+    if (ar.GetRemaining() != 0) {
+        throw InputError(name + ": " + std::to_string(ar.GetRemaining()) + " bytes after the end of the list at byte offset " +
+                         std::to_string(ar.GetPosition()));
+    }
+    return list;
+}
+
+std::string StoreList(CStepchainData& list)
+{
+    CArchive ar;
+    try {
+        list.Serialize(ar);
+    } catch (const CArchiveException& e) {
+        throw InputError("cannot store the list: " + e.Describe());
+    }
+    return ar.GetStored();
+}
+
+void SaveListFile(CStepchainData& list, const std::string& path)
+{
+    const std::string bytes = StoreList(list);
+    try {
+        WriteFileAtomically(path, bytes);
+    } catch (const FileError& e) {
+        throw InputError(path + ": " + e.what());
+    }
+}

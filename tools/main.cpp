@@ -1,0 +1,115 @@
+// stepchain: action-list files on the command line, over the module's own code.
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+#include "tools/Commands.h"
+#include "tools/ListFile.h"
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    CLI::App app{"stepchain: read, check, convert and script action-list files"};
+    app.require_subcommand(1);
+
+    Context context;
+    std::string list;
+    std::string output;
+    auto addHost = [&](CLI::App* command) {
+        command->add_option("--host", context.hostPath, "host description (JSON)");
+    };
+    auto addList = [&](CLI::App* command) {
+        command->add_option("LIST", list, "action-list file, - for standard input")->required();
+        addHost(command);
+    };
+    auto addOutput = [&](CLI::App* command) {
+        command->add_option("-o,--output", output, "file to write")->required();
+    };
+
+    int mode = 0;
+    CLI::App* script = app.add_subcommand("script", "the generated panel script (CP932)");
+    addList(script);
+    script->add_option("--mode", mode, "0: event code, 1: periodic code, other: main pass alone");
+    script->add_option("--owner", context.owner, "object name of the list's owner");
+
+    std::string displayName;
+    bool raw = false;
+    CLI::App* spec = app.add_subcommand("spec", "the specification row (UTF-8), or the raw action rows (CP932)");
+    addList(spec);
+    auto* nameOption = spec->add_option("--name", displayName, "display name of the property");
+    auto* rawOption = spec->add_flag("--raw", raw, "the action rows alone, in CP932");
+    nameOption->excludes(rawOption);
+
+    CLI::App* keywords = app.add_subcommand("keywords", "the keyword text (UTF-8, or CP932 with --raw)");
+    addList(keywords);
+    keywords->add_flag("--raw", raw, "CP932 instead of UTF-8");
+
+    CLI::App* show = app.add_subcommand("show", "the list for people: one line per row (UTF-8)");
+    addList(show);
+
+    std::vector<std::string> lists;
+    CLI::App* check = app.add_subcommand("check", "exit 1 when a row of a list is invalid");
+    check->add_option("LIST", lists, "action-list files")->required();
+    addHost(check);
+
+    CLI::App* store = app.add_subcommand("store", "load, then store again");
+    addList(store);
+    addOutput(store);
+
+    std::string limit;
+    CLI::App* mergeLimit = app.add_subcommand("merge-limit", "drop the actions that a limit word forbids");
+    addList(mergeLimit);
+    addOutput(mergeLimit);
+    mergeLimit->add_option("--limit", limit, "limit word, decimal or 0x hexadecimal")->required();
+
+    std::string oldName;
+    std::string newName;
+    CLI::App* rename = app.add_subcommand("rename", "rename a memory, or a device with *NAME");
+    addList(rename);
+    rename->add_option("OLD", oldName, "old name")->required();
+    rename->add_option("NEW", newName, "new name")->required();
+    addOutput(rename);
+    rename->add_option("--owner", context.owner, "object name of the list's owner");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "stepchain: " << e.what() << " (see stepchain --help)\n";
+        return EXIT_BAD_INPUT;
+    }
+
+    try {
+        if (*script)
+            return RunScript(context, list, mode, std::cout);
+        if (*spec) {
+            if (raw)
+                return RunSpecRaw(context, list, std::cout);
+            if (nameOption->count() == 0) {
+                std::cerr << "stepchain: spec needs --name NAME or --raw\n";
+                return EXIT_BAD_INPUT;
+            }
+            return RunSpecRow(context, list, displayName, std::cout);
+        }
+        if (*keywords)
+            return RunKeywords(context, list, raw, std::cout);
+        if (*show)
+            return RunShow(context, list, std::cout);
+        if (*check)
+            return RunCheck(context, lists, std::cout);
+        if (*store)
+            return RunStore(context, list, output);
+        if (*mergeLimit)
+            return RunMergeLimit(context, list, limit, output);
+        if (*rename)
+            return RunRename(context, list, oldName, newName, output, std::cout);
+    } catch (const InputError& e) {
+        std::cout.flush();
+        std::cerr << "stepchain: " << e.what() << '\n';
+        return EXIT_BAD_INPUT;
+    }
+    return EXIT_BAD_INPUT;
+}
