@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "core/Cp932.h"
+#include "support/Bytes.h"
+
+namespace {
+
+struct FindCase {
+    const char* text;  // hex
+    const char* pattern;
+    size_t expected;
+};
+
+class Cp932Find : public testing::TestWithParam<FindCase> {};
+
+TEST_P(Cp932Find, MatchesOnlyWhereACharacterBegins)
+{
+    const FindCase& c = GetParam();
+    EXPECT_EQ(cp932::Find(Hex(c.text), c.pattern), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Cp932Find,
+    testing::Values(
+        // ゼ (83 5B) followed by "TEXT]": the 5B is a trail byte, not "[".
+        FindCase{"83 5B 54 45 58 54 5D", "[TEXT]", std::string::npos},
+        FindCase{"41 5B 54 45 58 54 5D", "[TEXT]", 1},
+        // After a two-byte character the next one begins at its end.
+        FindCase{"83 5B 5B 54 45 58 54 5D", "[TEXT]", 2},
+        // A lone lead byte at the end is one character.
+        FindCase{"41 83", "\x83", 1},
+        // Half-width katakana (A6) is a single-byte character.
+        FindCase{"A6 5B 41 5D", "[A]", 1},
+        FindCase{"41", "", std::string::npos}));
+
+TEST(Cp932, ReplaceRunsLeftToRightWithoutRescanning)
+{
+    EXPECT_EQ(cp932::ReplaceAll("aaa", "a", "aa"), "aaaaaa");
+    EXPECT_EQ(cp932::ReplaceAll("[x][x]", "[x]", "[x][x]"), "[x][x][x][x]");
+    EXPECT_EQ(cp932::ReplaceAll(Hex("83 5B 41 5D 5B 41 5D"), "[A]", "B"), Hex("83 5B 41 5D 42"));
+    EXPECT_EQ(cp932::RemoveAll("a\nb\n", "\n"), "ab");
+}
+
+TEST(Cp932, DropFirstCharDropsAWholeCharacter)
+{
+    EXPECT_EQ(cp932::DropFirstChar(Hex("83 5B 41")), "A");
+    EXPECT_EQ(cp932::DropFirstChar("*PLC1"), "PLC1");
+    EXPECT_EQ(cp932::DropFirstChar(Hex("83")), "");
+    EXPECT_EQ(cp932::DropFirstChar(""), "");
+}
+
+struct Utf8Case {
+    const char* cp932;  // hex
+    const char* utf8;
+};
+
+class Cp932ToUtf8 : public testing::TestWithParam<Utf8Case> {};
+
+TEST_P(Cp932ToUtf8, ConvertsCharacterByCharacter)
+{
+    EXPECT_EQ(cp932::ToUTF8(Hex(GetParam().cp932)), GetParam().utf8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Cp932ToUtf8,
+                         testing::Values(Utf8Case{"83 5B", "ゼ"}, Utf8Case{"FB FC", "髙"}, Utf8Case{"5C", "\\"},
+                                         Utf8Case{"B1", "ｱ"},
+                                         // Bytes that cannot begin a character.
+                                         Utf8Case{"80 41", "?A"}, Utf8Case{"A0 41", "?A"},
+                                         Utf8Case{"FD FE FF", "???"},
+                                         // A lead byte whose next byte is no trail: "?", then go on.
+                                         Utf8Case{"83 20 41", "? A"},
+                                         // A lead byte at the end.
+                                         Utf8Case{"41 83", "A?"}));
+
+TEST(Cp932, WideTextConvertsWithQuestionMarksForWhatHasNoForm)
+{
+    // "Aゼ", then a character CP932 lacks (U+00E9), then a lone surrogate.
+    EXPECT_EQ(cp932::FromUTF16LE(Hex("41 00 BC 30 E9 00 00 D8 42 00")), Hex("41 83 5B 3F 3F 42"));
+    // A surrogate pair outside CP932.
+    EXPECT_EQ(cp932::FromUTF16LE(Hex("3D D8 00 DE")), "?");
+    EXPECT_EQ(cp932::FromUTF16LE(Hex("D9 9A")), Hex("FB FC"));
+}
+
+TEST(Cp932, FromUtf8ReportsLoss)
+{
+    bool lossless = false;
+    EXPECT_EQ(cp932::FromUTF8("ゼA", &lossless), Hex("83 5B 41"));
+    EXPECT_TRUE(lossless);
+    EXPECT_EQ(cp932::FromUTF8("é\xE3" "A", &lossless), "??A");
+    EXPECT_FALSE(lossless);
+}
+
+}

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "actions/CSCLabel.h"
+#include "core/CStepchainData.h"
+#include "support/Bytes.h"
+
+namespace {
+
+std::string Store(CStepchainData& list)
+{
+    CArchive ar;
+    list.Serialize(ar);
+    return ar.GetStored();
+}
+
+IStepchain* Label(CStepchainData& list, const std::string& name)
+{
+    auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
+    label->m_name = name;
+    return label;
+}
+
+TEST(ListArchive, ExactBytes)
+{
+    CStepchainData empty;
+    EXPECT_EQ(ToHex(Store(empty)), "00 00");
+
+    CStepchainData exit;
+    exit.AddSC(exit.CreateSC(SC_ACTIONEXIT));
+    EXPECT_EQ(ToHex(Store(exit)), "01 00 0F");
+
+    CStepchainData label;
+    label.AddSC(Label(label, "ABC"));
+    EXPECT_EQ(ToHex(Store(label)), "01 00 0D 03 41 42 43");
+
+    CStepchainData flow;
+    flow.AddSC(flow.CreateSC(SC_REFSH));
+    flow.AddSC(flow.CreateSC(SC_ACTIONEXIT));
+    EXPECT_EQ(ToHex(Store(flow)), "02 00 0B 0F");
+
+    CStepchainData longName;
+    longName.AddSC(Label(longName, std::string(300, 'L')));
+    EXPECT_EQ(ToHex(Store(longName).substr(0, 6)), "01 00 0D FF 2C 01");
+}
+
+TEST(ListArchive, LoadsWhatItStoresAndAppends)
+{
+    CStepchainData list;
+    list.AddSC(Label(list, Sj("ラベル 1")));
+    list.AddSC(list.CreateSC(SC_REFSH));
+    list.AddSC(list.CreateSC(SC_ACTIONEXIT));
+    const std::string bytes = Store(list);
+
+    CStepchainData loaded;
+    loaded.AddSC(loaded.CreateSC(SC_REFSH));
+    CArchive in(bytes);
+    loaded.Serialize(in);
+    ASSERT_EQ(loaded.GetCount(), 4u);
+    EXPECT_EQ(loaded.GetAt(0)->GetActionType(), SC_REFSH);
+    EXPECT_EQ(static_cast<CSCLabel*>(loaded.GetAt(1))->m_name, Sj("ラベル 1"));
+    EXPECT_EQ(in.GetRemaining(), 0u);
+}
+
+TEST(ListArchive, SerializeOutWritesTheChosenRows)
+{
+    CStepchainData list;
+    for (const char* name : {"A", "B", "C", "D", "E", "F"})
+        list.AddSC(Label(list, name));
+    CArchive ar;
+    list.SerializeOut(ar, 2, 4);
+    EXPECT_EQ(ToHex(ar.GetStored()), "03 00 0D 01 43 0D 01 44 0D 01 45");
+}
+
+struct BadStream {
+    const char* name;
+    const char* bytes;
+    CArchiveException::Cause cause;
+    size_t kept;
+    int row;
+};
+
+class ListArchiveBad : public testing::TestWithParam<BadStream> {};
+
+TEST_P(ListArchiveBad, FailsAndKeepsTheActionsReadBefore)
+{
+    const BadStream& c = GetParam();
+    CStepchainData list;
+    CArchive in(Hex(c.bytes));
+    try {
+        list.Serialize(in);
+        FAIL() << "loaded a bad stream";
+    } catch (const CArchiveException& e) {
+        EXPECT_EQ(e.GetCause(), c.cause);
+        EXPECT_EQ(e.GetRow(), c.row);
+    }
+    EXPECT_EQ(list.GetCount(), c.kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ListArchiveBad,
+    testing::Values(BadStream{"EmptyStream", "", CArchiveException::endOfFile, 0, 0},
+                    BadStream{"HalfCount", "01", CArchiveException::endOfFile, 0, 0},
+                    BadStream{"MissingRows", "03 00 0F 0B", CArchiveException::endOfFile, 2, 3},
+                    BadStream{"ShortLabel", "02 00 0F 0D 05 41 42", CArchiveException::endOfFile, 1, 2},
+                    BadStream{"TypeAbove15", "03 00 0B 10 0F", CArchiveException::badFormat, 1, 2},
+                    BadStream{"TypeFF", "01 00 FF", CArchiveException::badFormat, 0, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ListArchive, DirectionIsCheckedBeforeAnythingMoves)
+{
+    CStepchainData list;
+    list.AddSC(list.CreateSC(SC_ACTIONEXIT));
+    CArchive loading(Hex("01 00 0F"));
+    EXPECT_THROW(list.SerializeOut(loading, 0, 0), CArchiveException);
+    EXPECT_EQ(loading.GetPosition(), 0u);
+    CArchive storing;
+    StepchainArray into;
+    EXPECT_THROW(list.SerializeIn(storing, &into), CArchiveException);
+    EXPECT_TRUE(storing.GetStored().empty());
+}
+
+TEST(ListArchive, RefusesToStoreMoreThanTheCountHolds)
+{
+    CStepchainData list;
+    for (size_t i = 0; i <= MAX_STEPCHAIN_ACTIONS; ++i)
+        list.AddSC(list.CreateSC(SC_REFSH));
+    CArchive ar;
+    try {
+        list.Serialize(ar);
+        FAIL() << "stored a wrong count";
+    } catch (const CArchiveException& e) {
+        EXPECT_EQ(e.GetCause(), CArchiveException::tooLong);
+    }
+    EXPECT_TRUE(ar.GetStored().empty());
+
+    delete list.GetActions().back();
+    list.GetActions().pop_back();
+    CArchive fits;
+    list.Serialize(fits);
+    EXPECT_EQ(ToHex(fits.GetStored().substr(0, 3)), "FF FF 0B");
+}
+
+}
