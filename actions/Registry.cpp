@@ -5,6 +5,7 @@
 #include "actions/CSCActionExit.h"
 #include "actions/CSCLabel.h"
 #include "actions/CSCPageJump.h"
+#include "actions/CSCPassPage.h"
 #include "actions/CSCRefsh.h"
 #include "core/CStepchainData.h"
 
@@ -22,6 +23,7 @@ void FillStepchainCreators(StepchainCreatorTable& table)
 {
     table.fill(nullptr);
     table[SC_PAGEJUMP] = &Create<CSCPageJump>;
+    table[SC_PASSPAGE] = &Create<CSCPassPage>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_LABEL] = &Create<CSCLabel>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;
