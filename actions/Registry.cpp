@@ -3,6 +3,7 @@
 #include <new>
 
 #include "actions/CSCActionExit.h"
+#include "actions/CSCActionLink.h"
 #include "actions/CSCCall.h"
 #include "actions/CSCLabel.h"
 #include "actions/CSCPageJump.h"
@@ -26,6 +27,7 @@ void FillStepchainCreators(StepchainCreatorTable& table)
     table[SC_PAGEJUMP] = &Create<CSCPageJump>;
     table[SC_PASSPAGE] = &Create<CSCPassPage>;
     table[SC_CALL] = &Create<CSCCall>;
+    table[SC_ACTIONLINK] = &Create<CSCActionLink>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_LABEL] = &Create<CSCLabel>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;
