@@ -9,8 +9,9 @@ namespace {
 
 enum Action { NEXT_PAGE = 0, PREVIOUS_PAGE = 1, GIVEN_PAGE = 2 };
 
-// The effect names run from Txt::PageJumpEffectNone to Txt::PageJumpEffectFade.
 constexpr int kEffectCount = 11;
+static_assert(static_cast<int>(Txt::PageJumpEffectFade) - static_cast<int>(Txt::PageJumpEffectNone) + 1 == kEffectCount,
+              "the effect names are looked up by effect index");
 
 int ActionOf(int32_t mode) { return mode & 0xFF; }
 int EffectOf(int32_t mode) { return static_cast<int>((static_cast<uint32_t>(mode) >> 16) & 127u); }
