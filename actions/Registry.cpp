@@ -3,7 +3,11 @@
 #include <new>
 
 #include "actions/CSCActionExit.h"
+#include "actions/CSCActionLink.h"
+#include "actions/CSCCall.h"
 #include "actions/CSCLabel.h"
+#include "actions/CSCPageJump.h"
+#include "actions/CSCPassPage.h"
 #include "actions/CSCRefsh.h"
 #include "core/CStepchainData.h"
 
@@ -20,6 +24,10 @@ IStepchain* Create(CStepchainData* list)
 void FillStepchainCreators(StepchainCreatorTable& table)
 {
     table.fill(nullptr);
+    table[SC_PAGEJUMP] = &Create<CSCPageJump>;
+    table[SC_PASSPAGE] = &Create<CSCPassPage>;
+    table[SC_CALL] = &Create<CSCCall>;
+    table[SC_ACTIONLINK] = &Create<CSCActionLink>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_LABEL] = &Create<CSCLabel>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;

@@ -43,6 +43,28 @@ constexpr Entry kTexts[] = {
 
     {Txt::LabelCaption, u8"分岐先ラベル:'%s'"},
     {Txt::LabelDuplicate, u8"同名ラベルは定義できません"},
+
+    {Txt::PageJumpEffectNone, u8"なし"},
+    {Txt::PageJumpEffectScrollLeft, u8"スクロール ←"},
+    {Txt::PageJumpEffectScrollRight, u8"スクロール →"},
+    {Txt::PageJumpEffectScrollUp, u8"スクロール ↑"},
+    {Txt::PageJumpEffectScrollDown, u8"スクロール ↓"},
+    {Txt::PageJumpEffectSlideLeft, u8"スライド ←"},
+    {Txt::PageJumpEffectSlideRight, u8"スライド →"},
+    {Txt::PageJumpEffectSlideUp, u8"スライド ↑"},
+    {Txt::PageJumpEffectSlideDown, u8"スライド ↓"},
+    {Txt::PageJumpEffectZoom, u8"ズーム"},
+    {Txt::PageJumpEffectFade, u8"フェード"},
+    {Txt::PageJumpNextLayered, u8"LAYER1 次ページに移動 エフェクト=%s"},
+    {Txt::PageJumpPreviousLayered, u8"LAYER1 前ページに移動 エフェクト=%s"},
+    {Txt::PageJumpGivenLayered, u8"LAYER%d ページ%sに移動 エフェクト=%s"},
+    {Txt::PageJumpNext, u8"次ページに移動"},
+    {Txt::PageJumpPrevious, u8"前ページに移動"},
+    {Txt::PageJumpGiven, u8"ページ %sに移動"},
+    // The half-width voiced mark after ド belongs to the caption as shown.
+    {Txt::PassPageCaption, u8"ページ%dへ移動:パスワードﾞ '%s'[キーパッド ページ%dに配置]"},
+    {Txt::CallCaption, u8"サブルーチン呼び出し:'%s'"},
+    {Txt::ActionLinkCaption, u8"アクションリンクの設定:'%s'"},
 };
 
 constexpr size_t kCount = static_cast<size_t>(Txt::Count);

@@ -44,6 +44,29 @@ enum class Txt {
     LabelCaption,
     LabelDuplicate,
 
+    // Page jump, password page jump, subroutine call, action link.
+    // The effect names, in effect-index order (the page jump relies on it).
+    PageJumpEffectNone,
+    PageJumpEffectScrollLeft,
+    PageJumpEffectScrollRight,
+    PageJumpEffectScrollUp,
+    PageJumpEffectScrollDown,
+    PageJumpEffectSlideLeft,
+    PageJumpEffectSlideRight,
+    PageJumpEffectSlideUp,
+    PageJumpEffectSlideDown,
+    PageJumpEffectZoom,
+    PageJumpEffectFade,
+    PageJumpNextLayered,
+    PageJumpPreviousLayered,
+    PageJumpGivenLayered,
+    PageJumpNext,
+    PageJumpPrevious,
+    PageJumpGiven,
+    PassPageCaption,
+    CallCaption,
+    ActionLinkCaption,
+
     Count
 };
 

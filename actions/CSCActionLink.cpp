@@ -1,0 +1,132 @@
+#include "actions/CSCActionLink.h"
+
+#include <string_view>
+
+#include "actions/ScriptPass.h"
+#include "core/Cp932.h"
+#include "core/EditHook.h"
+#include "core/Texts.h"
+#include "host/HostApi.h"
+
+namespace {
+
+constexpr std::string_view kSeparator = "!";
+
+size_t FindLastSeparator(std::string_view text)
+{
+    size_t last = std::string_view::npos;
+    for (size_t pos = cp932::Find(text, kSeparator); pos != std::string_view::npos;
+         pos = cp932::Find(text, kSeparator, pos + 1))
+        last = pos;
+    return last;
+}
+
+// The part before the last separator; empty when there is none.
+std::string ShownPart(std::string_view target)
+{
+    const size_t last = FindLastSeparator(target);
+    return last == std::string_view::npos ? std::string() : std::string(target.substr(0, last));
+}
+
+// The subroutine: the part before the first separator and the part after the last.
+std::string RoutineName(std::string_view target)
+{
+    const size_t first = cp932::Find(target, kSeparator);
+    if (first == std::string_view::npos)
+        return std::string(target);
+    return std::string(target.substr(0, first)).append(target.substr(FindLastSeparator(target) + 1));
+}
+
+// Where the device part lies: the first part, leading separators skipped.
+struct Span {
+    size_t pos;
+    size_t length;
+};
+
+Span DevicePart(std::string_view target)
+{
+    size_t pos = 0;
+    while (pos < target.size() && target[pos] == kSeparator[0])
+        ++pos;
+    const size_t end = cp932::Find(target, kSeparator, pos);
+    return {pos, (end == std::string_view::npos ? target.size() : end) - pos};
+}
+
+}
+
+int CSCActionLink::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+
+void CSCActionLink::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        ar << m_target;
+        return;
+    }
+    std::string target;
+    ar >> target;
+    host::TranslateLink(&target);
+    m_target = std::move(target);
+}
+
+std::string CSCActionLink::ExportStr(const std::string& key, IPWObject*)
+{
+    // The initialisation pass calls the link as well; only the periodic pass has nothing.
+    if (key == PASS_INTERVAL)
+        return {};
+    return Format("\tVALSET _MODE_ACTION_LINK #1\n\tSUB %s\n\tVALSET _MODE_ACTION_LINK #0\n",
+                  {RoutineName(m_target)});
+}
+
+const std::string& CSCActionLink::GetCaption()
+{
+    static std::string caption;
+    caption = IsInvalid() != 0 ? T(Txt::InputError) : Format(T(Txt::ActionLinkCaption), {ShownPart(m_target)});
+    return caption;
+}
+
+void CSCActionLink::CopyPropertiesFrom(IStepchain* source)
+{
+    const auto* other = static_cast<CSCActionLink*>(source);
+    m_target = other->m_target;
+    m_savedTarget = other->m_savedTarget;
+}
+
+void CSCActionLink::PreEdit() {}
+
+void CSCActionLink::GetMemNodes(MemNodeArray&) {}
+
+BOOL CSCActionLink::CompareProperties(IStepchain* other)
+{
+    return other->GetActionType() == SC_ACTIONLINK && static_cast<CSCActionLink*>(other)->m_target == m_target;
+}
+
+int CSCActionLink::IsInvalid() { return m_target.empty() ? 1 : 0; }
+
+BOOL CSCActionLink::MergeLimit(DWORD limit) { return (limit & 0x82) == 0 || (limit & 0x08) != 0; }
+
+void CSCActionLink::MemSync(std::string oldName, std::string newName)
+{
+    const std::string device = cp932::RemoveAll(cp932::RemoveAll(oldName, "*"), ".");
+    const Span part = DevicePart(m_target);
+    if (std::string_view(m_target).substr(part.pos, part.length) != device)
+        return;
+
+    if (newName.empty()) {
+        // An empty target has nothing to put aside; keep what an earlier removal saved.
+        if (!m_target.empty()) {
+            m_savedTarget = m_target;
+            m_target.clear();
+        }
+        return;
+    }
+    newName = cp932::RemoveAll(newName, ".");
+    if (device.empty()) {
+        if (!m_savedTarget.empty() && cp932::Contains(m_savedTarget, newName)) {
+            m_target = m_savedTarget;
+            m_savedTarget.clear();
+        }
+        return;
+    }
+    // Only the device part is renamed: object and event names may contain the old name.
+    m_target.replace(part.pos, part.length, newName);
+}
