@@ -4,6 +4,7 @@
 
 #include "actions/CSCActionExit.h"
 #include "actions/CSCLabel.h"
+#include "actions/CSCOpe.h"
 #include "actions/CSCRefsh.h"
 #include "core/CStepchainData.h"
 
@@ -20,6 +21,7 @@ IStepchain* Create(CStepchainData* list)
 void FillStepchainCreators(StepchainCreatorTable& table)
 {
     table.fill(nullptr);
+    table[SC_OPE] = &Create<CSCOpe>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_LABEL] = &Create<CSCLabel>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;
