@@ -3,6 +3,7 @@
 #include <new>
 
 #include "actions/CSCActionExit.h"
+#include "actions/CSCBranch.h"
 #include "actions/CSCLabel.h"
 #include "actions/CSCOpe.h"
 #include "actions/CSCRefsh.h"
@@ -24,6 +25,7 @@ void FillStepchainCreators(StepchainCreatorTable& table)
     table[SC_OPE] = &Create<CSCOpe>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_LABEL] = &Create<CSCLabel>;
+    table[SC_BRANCH] = &Create<CSCBranch>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;
 }
 
@@ -32,4 +34,7 @@ const std::string* GetLabelName(IStepchain* action)
     return action->GetActionType() == SC_LABEL ? &static_cast<CSCLabel*>(action)->m_name : nullptr;
 }
 
-const std::string* GetBranchTarget(IStepchain*) { return nullptr; }
+const std::string* GetBranchTarget(IStepchain* action)
+{
+    return action->GetActionType() == SC_BRANCH ? &static_cast<CSCBranch*>(action)->Label : nullptr;
+}

@@ -43,6 +43,12 @@ constexpr Entry kTexts[] = {
 
     {Txt::LabelCaption, u8"分岐先ラベル:'%s'"},
     {Txt::LabelDuplicate, u8"同名ラベルは定義できません"},
+
+    // Conditional branch and keypad call.
+    {Txt::BranchCompareCaption, u8"条件\t%s %s %s\u3000を満たすときラベル %sに分岐\n"},
+    {Txt::BranchJumpCaption, u8"ラベル\t%s に分岐\n"},
+    {Txt::BranchLabelMissing, u8" !分岐先ラベル未定義"},
+    {Txt::BranchBackward, u8" !前方分岐はできません"},
 };
 
 constexpr size_t kCount = static_cast<size_t>(Txt::Count);

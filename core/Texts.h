@@ -44,6 +44,12 @@ enum class Txt {
     LabelCaption,
     LabelDuplicate,
 
+    // Conditional branch and keypad call.
+    BranchCompareCaption,
+    BranchJumpCaption,
+    BranchLabelMissing,
+    BranchBackward,
+
     Count
 };
 
