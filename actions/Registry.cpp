@@ -4,6 +4,7 @@
 
 #include "actions/CSCActionExit.h"
 #include "actions/CSCBranch.h"
+#include "actions/CSCKeypad.h"
 #include "actions/CSCLabel.h"
 #include "actions/CSCOpe.h"
 #include "actions/CSCRefsh.h"
@@ -22,6 +23,7 @@ IStepchain* Create(CStepchainData* list)
 void FillStepchainCreators(StepchainCreatorTable& table)
 {
     table.fill(nullptr);
+    table[SC_KEYPAD] = &Create<CSCKeypad>;
     table[SC_OPE] = &Create<CSCOpe>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_LABEL] = &Create<CSCLabel>;

@@ -49,6 +49,14 @@ enum class Txt {
     BranchJumpCaption,
     BranchLabelMissing,
     BranchBackward,
+    KeypadTextCaption,
+    KeypadCaption,
+    KeypadFracMem,
+    KeypadFrac,
+    KeypadRange,
+    KeypadOnConfirm,
+    KeypadMessage,
+    KeypadActLink,
 
     Count
 };
