@@ -35,8 +35,8 @@ std::string CSCBranch::ExportStr(const std::string& key, IPWObject*)
 {
     if (!IsMainPass(key))
         return {};
-    // A condition outside the table (only a damaged file holds one) jumps
-    // unconditionally rather than write a comparison without an operator.
+    // A condition outside the table jumps unconditionally rather than write
+    // a comparison without an operator; IsInvalid reports it.
     const char* op = ScriptOperator(Condition);
     if (op == nullptr)
         return Format("\tR_JP _[NAME]_[EVENT]_%s\n", {Label});
