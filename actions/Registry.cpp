@@ -4,8 +4,11 @@
 
 #include "actions/CSCActionExit.h"
 #include "actions/CSCActionLink.h"
+#include "actions/CSCBranch.h"
 #include "actions/CSCCall.h"
+#include "actions/CSCKeypad.h"
 #include "actions/CSCLabel.h"
+#include "actions/CSCOpe.h"
 #include "actions/CSCPageJump.h"
 #include "actions/CSCPassPage.h"
 #include "actions/CSCRefsh.h"
@@ -26,10 +29,13 @@ void FillStepchainCreators(StepchainCreatorTable& table)
     table.fill(nullptr);
     table[SC_PAGEJUMP] = &Create<CSCPageJump>;
     table[SC_PASSPAGE] = &Create<CSCPassPage>;
+    table[SC_KEYPAD] = &Create<CSCKeypad>;
+    table[SC_OPE] = &Create<CSCOpe>;
     table[SC_CALL] = &Create<CSCCall>;
     table[SC_ACTIONLINK] = &Create<CSCActionLink>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_LABEL] = &Create<CSCLabel>;
+    table[SC_BRANCH] = &Create<CSCBranch>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;
 }
 
@@ -38,4 +44,7 @@ const std::string* GetLabelName(IStepchain* action)
     return action->GetActionType() == SC_LABEL ? &static_cast<CSCLabel*>(action)->m_name : nullptr;
 }
 
-const std::string* GetBranchTarget(IStepchain*) { return nullptr; }
+const std::string* GetBranchTarget(IStepchain* action)
+{
+    return action->GetActionType() == SC_BRANCH ? &static_cast<CSCBranch*>(action)->Label : nullptr;
+}

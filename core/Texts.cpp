@@ -65,6 +65,20 @@ constexpr Entry kTexts[] = {
     {Txt::PassPageCaption, u8"ページ%dへ移動:パスワードﾞ '%s'[キーパッド ページ%dに配置]"},
     {Txt::CallCaption, u8"サブルーチン呼び出し:'%s'"},
     {Txt::ActionLinkCaption, u8"アクションリンクの設定:'%s'"},
+
+    // Conditional branch and keypad call.
+    {Txt::BranchCompareCaption, u8"条件\t%s %s %s\u3000を満たすときラベル %sに分岐\n"},
+    {Txt::BranchJumpCaption, u8"ラベル\t%s に分岐\n"},
+    {Txt::BranchLabelMissing, u8" !分岐先ラベル未定義"},
+    {Txt::BranchBackward, u8" !前方分岐はできません"},
+    {Txt::KeypadTextCaption, u8"文字キーパッド呼び出し[書き込み先:%s 配置ページ:%d]"},
+    {Txt::KeypadCaption, u8"キーパッド呼び出し[書き込み先:%s 配置ページ:%d 総桁:%d"},
+    {Txt::KeypadFracMem, u8" 小数部桁:'%s'で制御"},
+    {Txt::KeypadFrac, u8" 小数部桁:%d"},
+    {Txt::KeypadRange, u8" 範囲チェックあり 上限:%s 下限:%s"},
+    {Txt::KeypadOnConfirm, u8" 確定時"},
+    {Txt::KeypadMessage, u8" メッセージあり:'%s'"},
+    {Txt::KeypadActLink, u8" アクションリンクあり:'%s'"},
 };
 
 constexpr size_t kCount = static_cast<size_t>(Txt::Count);

@@ -67,6 +67,20 @@ enum class Txt {
     CallCaption,
     ActionLinkCaption,
 
+    // Conditional branch and keypad call.
+    BranchCompareCaption,
+    BranchJumpCaption,
+    BranchLabelMissing,
+    BranchBackward,
+    KeypadTextCaption,
+    KeypadCaption,
+    KeypadFracMem,
+    KeypadFrac,
+    KeypadRange,
+    KeypadOnConfirm,
+    KeypadMessage,
+    KeypadActLink,
+
     Count
 };
 
