@@ -44,6 +44,21 @@ enum class Txt {
     LabelCaption,
     LabelDuplicate,
 
+    // String operation, communication output, graph memory access.
+    StringDeleteLast,
+    StringAppendText,
+    StringSetText,
+    StringAppendMemory,
+    StringCopyMemory,
+    StringFormatNumber,
+    StringDeleteLastEsc,
+    CommMessage,
+    CommMemoryValue,
+    CommObjectEvent,
+    GraphMemCaption,
+    GraphMemRead,
+    GraphMemWrite,
+
     Count
 };
 
