@@ -5,6 +5,7 @@
 #include "actions/CSCActionExit.h"
 #include "actions/CSCLabel.h"
 #include "actions/CSCRefsh.h"
+#include "actions/CSCSetGraphMem.h"
 #include "core/CStepchainData.h"
 
 namespace {
@@ -21,6 +22,7 @@ void FillStepchainCreators(StepchainCreatorTable& table)
 {
     table.fill(nullptr);
     table[SC_REFSH] = &Create<CSCRefsh>;
+    table[SC_SETGRAPHMEM] = &Create<CSCSetGraphMem>;
     table[SC_LABEL] = &Create<CSCLabel>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;
 }
