@@ -3,6 +3,7 @@
 #include <new>
 
 #include "actions/CSCActionExit.h"
+#include "actions/CSCComm.h"
 #include "actions/CSCLabel.h"
 #include "actions/CSCRefsh.h"
 #include "actions/CSCSetGraphMem.h"
@@ -21,6 +22,7 @@ IStepchain* Create(CStepchainData* list)
 void FillStepchainCreators(StepchainCreatorTable& table)
 {
     table.fill(nullptr);
+    table[SC_COMM] = &Create<CSCComm>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_SETGRAPHMEM] = &Create<CSCSetGraphMem>;
     table[SC_LABEL] = &Create<CSCLabel>;
