@@ -7,6 +7,7 @@
 #include "actions/CSCLabel.h"
 #include "actions/CSCRefsh.h"
 #include "actions/CSCSetGraphMem.h"
+#include "actions/CSCString.h"
 #include "core/CStepchainData.h"
 
 namespace {
@@ -23,6 +24,7 @@ void FillStepchainCreators(StepchainCreatorTable& table)
 {
     table.fill(nullptr);
     table[SC_COMM] = &Create<CSCComm>;
+    table[SC_STRING] = &Create<CSCString>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_SETGRAPHMEM] = &Create<CSCSetGraphMem>;
     table[SC_LABEL] = &Create<CSCLabel>;
