@@ -6,12 +6,16 @@
 #include "actions/CSCActionLink.h"
 #include "actions/CSCBranch.h"
 #include "actions/CSCCall.h"
+#include "actions/CSCComm.h"
 #include "actions/CSCKeypad.h"
 #include "actions/CSCLabel.h"
 #include "actions/CSCOpe.h"
 #include "actions/CSCPageJump.h"
 #include "actions/CSCPassPage.h"
 #include "actions/CSCRefsh.h"
+#include "actions/CSCSetGraphMem.h"
+#include "actions/CSCString.h"
+
 #include "core/CStepchainData.h"
 
 namespace {
@@ -28,12 +32,15 @@ void FillStepchainCreators(StepchainCreatorTable& table)
 {
     table.fill(nullptr);
     table[SC_PAGEJUMP] = &Create<CSCPageJump>;
+    table[SC_COMM] = &Create<CSCComm>;
     table[SC_PASSPAGE] = &Create<CSCPassPage>;
     table[SC_KEYPAD] = &Create<CSCKeypad>;
     table[SC_OPE] = &Create<CSCOpe>;
     table[SC_CALL] = &Create<CSCCall>;
     table[SC_ACTIONLINK] = &Create<CSCActionLink>;
+    table[SC_STRING] = &Create<CSCString>;
     table[SC_REFSH] = &Create<CSCRefsh>;
+    table[SC_SETGRAPHMEM] = &Create<CSCSetGraphMem>;
     table[SC_LABEL] = &Create<CSCLabel>;
     table[SC_BRANCH] = &Create<CSCBranch>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;

@@ -79,6 +79,21 @@ constexpr Entry kTexts[] = {
     {Txt::KeypadOnConfirm, u8" 確定時"},
     {Txt::KeypadMessage, u8" メッセージあり:'%s'"},
     {Txt::KeypadActLink, u8" アクションリンクあり:'%s'"},
+
+    // String operation, communication output, graph memory access.
+    {Txt::StringDeleteLast, u8"%sの末尾削除"},
+    {Txt::StringAppendText, u8"%sに'%s'を追加"},
+    {Txt::StringSetText, u8"%sに'%s'をセット"},
+    {Txt::StringAppendMemory, u8"%sに%sを追加"},
+    {Txt::StringCopyMemory, u8"%sに%sをセット"},
+    {Txt::StringFormatNumber, u8"%sに%sを書式化してセット"},
+    {Txt::StringDeleteLastEsc, u8"%sの末尾削除(ESC対応)"},
+    {Txt::CommMessage, u8"メッセージを出力:'%s'"},
+    {Txt::CommMemoryValue, u8"メモリー値を出力:%s"},
+    {Txt::CommObjectEvent, u8"ボタン&イベント名を出力"},
+    {Txt::GraphMemCaption, u8"%s[位置指定:%s]%s %s\n"},
+    {Txt::GraphMemRead, u8"に読み出し"},
+    {Txt::GraphMemWrite, u8"を書き込み"},
 };
 
 constexpr size_t kCount = static_cast<size_t>(Txt::Count);

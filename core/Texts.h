@@ -81,6 +81,21 @@ enum class Txt {
     KeypadMessage,
     KeypadActLink,
 
+    // String operation, communication output, graph memory access.
+    StringDeleteLast,
+    StringAppendText,
+    StringSetText,
+    StringAppendMemory,
+    StringCopyMemory,
+    StringFormatNumber,
+    StringDeleteLastEsc,
+    CommMessage,
+    CommMemoryValue,
+    CommObjectEvent,
+    GraphMemCaption,
+    GraphMemRead,
+    GraphMemWrite,
+
     Count
 };
 
