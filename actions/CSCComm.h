@@ -9,7 +9,9 @@ class CSCComm : public IStepchain {
 public:
     enum ContentKindCode { CONTENT_MESSAGE = 0, CONTENT_MEMORY = 1, CONTENT_OBJECT_EVENT = 2 };
 
-    explicit CSCComm(CStepchainData* list) : m_list(list) {}
+    // A new action sends a message, and a message is held as literal text:
+    // so a never-edited action stores the same bytes after a load.
+    explicit CSCComm(CStepchainData* list) : m_list(list) { Content.m_kind = CVXMemNode::KIND_LITERAL_TEXT; }
 
     int Edit(QWidget* parent, DWORD limit) override;
     void Serialize(CArchive& ar) override;
