@@ -38,7 +38,13 @@ void CVXMemNode::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         const DWORD flags = (m_isText != 0 ? 1u : 0u) | (m_flag2 != 0 ? 2u : 0u);
-        ar << flags << (m_name + KindSuffix(m_kind));
+        std::string stored = m_name;
+        // A lone lead byte at the end would swallow the "[" of the kind
+        // suffix, and the kind would be lost on loading; it is no character
+        // anyway, so it is stored as "?".
+        if (*KindSuffix(m_kind) != '\0' && cp932::EndsWithLoneLeadByte(stored))
+            stored.back() = '?';
+        ar << flags << (stored + KindSuffix(m_kind));
         if (m_kind == KIND_TEXT)
             ar << m_subName;
         ar << static_cast<LONG>(m_aux) << static_cast<LONG>(m_value);

@@ -13,7 +13,12 @@ CStepchainData::CStepchainData() { FillStepchainCreators(m_creators); }
 
 CStepchainData::~CStepchainData() { RemoveAllProperties(); }
 
-void CStepchainData::AddSC(IStepchain* action) { m_actions.push_back(action); }
+void CStepchainData::AddSC(IStepchain* action)
+{
+    // A failed creation must not leave a hole that every walk would trip on.
+    if (action != nullptr)
+        m_actions.push_back(action);
+}
 
 IStepchain* CStepchainData::CreateSC(int typeId)
 {

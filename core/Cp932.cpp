@@ -129,6 +129,17 @@ bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view 
 
 std::string RemoveAll(std::string_view text, std::string_view pattern) { return ReplaceAll(text, pattern, {}); }
 
+bool EndsWithLoneLeadByte(std::string_view text)
+{
+    size_t pos = 0;
+    size_t last = 0;
+    while (pos < text.size()) {
+        last = pos;
+        pos += CharLength(text, pos);
+    }
+    return !text.empty() && last == text.size() - 1 && IsLeadByte(static_cast<unsigned char>(text.back()));
+}
+
 std::string DropFirstChar(std::string_view text)
 {
     return text.empty() ? std::string() : std::string(text.substr(CharLength(text, 0)));

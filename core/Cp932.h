@@ -23,6 +23,9 @@ std::string ReplaceAll(std::string_view text, std::string_view pattern, std::str
 bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement);
 std::string RemoveAll(std::string_view text, std::string_view pattern);
 
+// True when the last byte is a lead byte with no byte left to complete it.
+bool EndsWithLoneLeadByte(std::string_view text);
+
 // The text without its first character (one or two bytes).
 std::string DropFirstChar(std::string_view text);
 

@@ -93,6 +93,22 @@ TEST(MemNode, SuffixSearchRespectsTwoByteCharacters)
     EXPECT_EQ(back.GetScriptForm(), node.m_name);
 }
 
+TEST(MemNode, ALoneLeadByteCannotSwallowTheKindSuffix)
+{
+    CVXMemNode node;
+    node.m_name = "A\xFB";
+    node.m_kind = CVXMemNode::KIND_LITERAL_TEXT;
+    const std::string bytes = Store(node);
+    EXPECT_EQ(ToHex(bytes.substr(4, 3)), "10 41 3F");
+    CVXMemNode back = Load(bytes);
+    EXPECT_EQ(back.m_kind, CVXMemNode::KIND_LITERAL_TEXT);
+    EXPECT_EQ(back.m_name, "A?");
+    EXPECT_EQ(ToHex(Store(back)), ToHex(bytes));
+    // With a two-byte character at the end nothing changes.
+    node.m_name = "A\x83\x5B";
+    EXPECT_EQ(Load(Store(node)).m_name, node.m_name);
+}
+
 TEST(MemNode, LoadedNodesAnnounceThemselves)
 {
     FakeHost host;
