@@ -5,6 +5,7 @@
 #include "actions/CSCActionExit.h"
 #include "actions/CSCLabel.h"
 #include "actions/CSCRefsh.h"
+#include "actions/CSCSetValue.h"
 #include "core/CStepchainData.h"
 
 namespace {
@@ -20,6 +21,7 @@ IStepchain* Create(CStepchainData* list)
 void FillStepchainCreators(StepchainCreatorTable& table)
 {
     table.fill(nullptr);
+    table[SC_SETVALUE] = &Create<CSCSetValue>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_LABEL] = &Create<CSCLabel>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;

@@ -43,6 +43,9 @@ constexpr Entry kTexts[] = {
 
     {Txt::LabelCaption, u8"分岐先ラベル:'%s'"},
     {Txt::LabelDuplicate, u8"同名ラベルは定義できません"},
+
+    // Set value.
+    {Txt::SetValueCaption, u8"%sへ%sを書込み\n"},
 };
 
 constexpr size_t kCount = static_cast<size_t>(Txt::Count);

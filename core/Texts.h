@@ -44,6 +44,9 @@ enum class Txt {
     LabelCaption,
     LabelDuplicate,
 
+    // Set value.
+    SetValueCaption,
+
     Count
 };
 
