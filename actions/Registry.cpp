@@ -3,6 +3,7 @@
 #include <new>
 
 #include "actions/CSCActionExit.h"
+#include "actions/CSCCalc.h"
 #include "actions/CSCLabel.h"
 #include "actions/CSCRefsh.h"
 #include "actions/CSCSetValue.h"
@@ -22,6 +23,7 @@ void FillStepchainCreators(StepchainCreatorTable& table)
 {
     table.fill(nullptr);
     table[SC_SETVALUE] = &Create<CSCSetValue>;
+    table[SC_CALC] = &Create<CSCCalc>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_LABEL] = &Create<CSCLabel>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;

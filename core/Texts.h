@@ -44,8 +44,13 @@ enum class Txt {
     LabelCaption,
     LabelDuplicate,
 
-    // Set value.
+    // Set value, add/subtract.
     SetValueCaption,
+    CalcCaption,
+    CalcAutoRepeat,
+    RepeatAccelerated,
+    CalcRangeCheck,
+    CalcWrap,
 
     Count
 };
