@@ -4,6 +4,7 @@
 
 #include "actions/CSCActionExit.h"
 #include "actions/CSCCalc.h"
+#include "actions/CSCCalcTime.h"
 #include "actions/CSCLabel.h"
 #include "actions/CSCRefsh.h"
 #include "actions/CSCSetValue.h"
@@ -24,6 +25,7 @@ void FillStepchainCreators(StepchainCreatorTable& table)
     table.fill(nullptr);
     table[SC_SETVALUE] = &Create<CSCSetValue>;
     table[SC_CALC] = &Create<CSCCalc>;
+    table[SC_CALCTIME] = &Create<CSCCalcTime>;
     table[SC_REFSH] = &Create<CSCRefsh>;
     table[SC_LABEL] = &Create<CSCLabel>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;

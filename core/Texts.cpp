@@ -44,13 +44,16 @@ constexpr Entry kTexts[] = {
     {Txt::LabelCaption, u8"分岐先ラベル:'%s'"},
     {Txt::LabelDuplicate, u8"同名ラベルは定義できません"},
 
-    // Set value, add/subtract.
+    // Set value, add/subtract, clock add/subtract.
     {Txt::SetValueCaption, u8"%sへ%sを書込み\n"},
     {Txt::CalcCaption, u8"%sに%sを加算"},
     {Txt::CalcAutoRepeat, u8":オートリピート"},
     {Txt::RepeatAccelerated, u8"[加速あり]"},
     {Txt::CalcRangeCheck, u8"上下限チェックあり %s～%s %s"},
     {Txt::CalcWrap, u8"ループあり"},
+    {Txt::CalcTimeCaption, u8"時 (%s):分(%s)を%s(分)加算"},
+    {Txt::CalcTimeAutoRepeat, u8"オートリピートあり"},
+    {Txt::CalcTimeLimit, u8":制限 %s時%s分"},
 };
 
 constexpr size_t kCount = static_cast<size_t>(Txt::Count);

@@ -44,13 +44,16 @@ enum class Txt {
     LabelCaption,
     LabelDuplicate,
 
-    // Set value, add/subtract.
+    // Set value, add/subtract, clock add/subtract.
     SetValueCaption,
     CalcCaption,
     CalcAutoRepeat,
     RepeatAccelerated,
     CalcRangeCheck,
     CalcWrap,
+    CalcTimeCaption,
+    CalcTimeAutoRepeat,
+    CalcTimeLimit,
 
     Count
 };
