@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
+#include <utility>
 
 #include "actions/CSCCalc.h"
 #include "core/CStepchainData.h"
@@ -10,18 +10,12 @@
 
 namespace {
 
-const char* const kEmptyNode = "01 00 00 00 00 01 00 00 00 00 00 00 00 ";
-
-struct Settings {
-    explicit Settings(const char* model)
-    {
-        host.settings.ModelName = model;
-        host.settings.RepeatInterval = 10;
-        host.settings.AccelerationTime = 25;
-        host.settings.RepeatStartTime = 50;
-    }
-    FakeHost host;
-};
+std::string Store(IStepchain& action)
+{
+    CArchive ar;
+    action.Serialize(ar);
+    return ToHex(ar.GetStored());
+}
 
 void Fill(CSCCalc& action, DWORD autoRepeat, DWORD rangeCheck, DWORD wrap)
 {
@@ -30,78 +24,58 @@ void Fill(CSCCalc& action, DWORD autoRepeat, DWORD rangeCheck, DWORD wrap)
     action.Lower.m_name = "0";
     action.Upper.m_name = "10";
     action.AutoRepeat = autoRepeat;
-    action.Beep = 0;
-    action.Accelerate = 0;
+    action.Beep = action.Accelerate = 0;
     action.RangeCheck = rangeCheck;
     action.Wrap = wrap;
 }
 
-struct ScriptCase {
-    const char* model;
-    DWORD autoRepeat;
-    DWORD rangeCheck;
-    DWORD wrap;
-    const char* key;
-    const char* script;
-};
-
-TEST(CSCCalc, StepInEveryForm)
+TEST(CSCCalc, StepForms)
 {
-    const ScriptCase cases[] = {
+    struct Case {
+        const char* model;
+        DWORD autoRepeat, rangeCheck, wrap;
+        const char* key;
+        const char* script;
+    };
+    const Case cases[] = {
         {"CAVO", 0, 0, 1, "_L0_", "\tEXPR W0=W0+#-1\n"},
-        {"CAVO", 1, 1, 0, "_L0_",
-         "\tEXPR [clsID].LoopTime=SYSCOUNT+#100\n\tMOV [clsID].LoopCount #0\n"
+        {"CAVO", 0, 1, 0, "_L0_",
          "\tVALSET _AutoRepCHKMAX #10\n\tVALSET _AutoRepCHKMIN #0\n\tVALSET _AutoRepCHKVAL W0\n"
          "\tVALSET _AutoRepINCVAL #-1\n\tSUB _AutoRepRANGECHK\n\tMOV W0 _AutoRepRETVAL\n"},
-        {"CAVO", 1, 0, 0, "INTERVAL",
-         "\t\tIF SYSCOUNT >= [clsID].LoopTime AND [clsID].LoopTime!=#0 THEN\n\t\t\tEXPR W0=W0+#-1\n"
-         "\t\t\tEXPR [clsID].LoopTime=SYSCOUNT+#20\n\t\t\tADD [clsID].LoopCount #1\n\t\tENDIF\n"},
         {"CAVO", 1, 1, 1, "INTERVAL",
          "\t\tIF SYSCOUNT >= [clsID].LoopTime AND [clsID].LoopTime!=#0 THEN\n"
          "\t\t\tVALSET _AutoRepCHKMAX #10\n\t\t\tVALSET _AutoRepCHKMIN #0\n\t\t\tVALSET _AutoRepCHKVAL W0\n"
          "\t\t\tVALSET _AutoRepINCVAL #-1\n\t\t\tSUB _AutoRepRANGECHKLOOP\n\t\t\tMOV W0 _AutoRepRETVAL\n"
-         "\t\t\tEXPR [clsID].LoopTime=SYSCOUNT+#20\n\t\t\tADD [clsID].LoopCount #1\n\t\tENDIF\n"},
+         "\t\t\tEXPR [clsID].LoopTime=SYSCOUNT+#0\n\t\t\tADD [clsID].LoopCount #1\n\t\tENDIF\n"},
+        {"CAVO", 1, 0, 0, "INTERVAL",
+         "\t\tIF SYSCOUNT >= [clsID].LoopTime AND [clsID].LoopTime!=#0 THEN\n\t\t\tEXPR W0=W0+#-1\n"
+         "\t\t\tEXPR [clsID].LoopTime=SYSCOUNT+#0\n\t\t\tADD [clsID].LoopCount #1\n\t\tENDIF\n"},
         {"GP-10", 0, 0, 0, "_L0_", "\tADD W0 #-1\n"},
         {"GP-10", 0, 1, 1, "_L0_",
          "\tMOV _AutoRepCHKMAX #10\n\tMOV _AutoRepCHKMIN #0\n\tMOV _AutoRepCHKVAL W0\n"
          "\tMOV _AutoRepINCVAL #-1\n\tSUB _AutoRepRANGECHKLOOP\n\tMOV W0 _AutoRepRETVAL\n"},
-        {"GP-10", 1, 1, 1, "INTERVAL", ""},
     };
     CStepchainData list;
     for (const auto& c : cases) {
-        Settings settings(c.model);
+        FakeHost host;
+        host.settings.ModelName = c.model;
         CSCCalc action(&list);
         Fill(action, c.autoRepeat, c.rangeCheck, c.wrap);
         EXPECT_EQ(action.ExportStr(c.key, nullptr), c.script) << c.model << " " << c.key << " " << c.rangeCheck;
     }
 }
 
-TEST(CSCCalc, BlockingRepeatIndentsTheStep)
-{
-    Settings settings("GP-10");
-    CStepchainData list;
-    CSCCalc action(&list);
-    Fill(action, 1, 0, 0);
-    const std::string text = action.ExportStr("_L0_", nullptr);
-    EXPECT_NE(text.find("\tMOV _LoopCount #0\n\tDO\n\t\tADD W0 #-1\n\t\tREFSH\n"), std::string::npos) << text;
-}
-
-struct CaptionCase {
-    DWORD autoRepeat;
-    DWORD accelerate;
-    DWORD rangeCheck;
-    DWORD wrap;
-    const char* lower;
-    const char* caption;
-};
-
 TEST(CSCCalc, Caption)
 {
-    const CaptionCase cases[] = {
+    struct Case {
+        DWORD autoRepeat, accelerate, rangeCheck, wrap;
+        const char* lower;
+        const char* caption;
+    };
+    const Case cases[] = {
         {1, 1, 1, 1, "0", "W0に1を加算:オートリピート[加速あり]上下限チェックあり 0～10 ループあり"},
         {0, 1, 1, 0, "0", "W0に1を加算上下限チェックあり 0～10 "},
         {1, 0, 0, 1, "", "W0に1を加算:オートリピート"},
-        {2, 1, 0, 0, "", "W0に1を加算"},
         {1, 1, 1, 0, "", "!入力にエラーがあります"},
     };
     CStepchainData list;
@@ -111,117 +85,58 @@ TEST(CSCCalc, Caption)
         action.Delta.m_name = "1";
         action.Accelerate = c.accelerate;
         action.Lower.m_name = c.lower;
-        EXPECT_EQ(action.GetCaption(), Sj(c.caption)) << c.caption;
+        EXPECT_EQ(action.GetCaption(), Sj(c.caption));
     }
 }
 
-TEST(CSCCalc, DefaultsComeFromProjectSettings)
+TEST(CSCCalc, DefaultsArchiveAndCopy)
 {
+    FakeHost host;
+    host.settings.DefaultAutoRepeat = host.settings.DefaultBeep = 2;  // 2: repeat off, beep on
     CStepchainData list;
-    {
-        CSCCalc hostless(&list);
-        EXPECT_EQ(hostless.AutoRepeat + hostless.Beep + hostless.Accelerate, 0u);
-    }
-    Settings settings("GP-10");
-    settings.host.settings.DefaultAutoRepeat = 1;
-    settings.host.settings.DefaultBeep = 1;
-    settings.host.settings.DefaultAccelerate = 1;
     std::unique_ptr<IStepchain> created(list.CreateSC(SC_CALC));
-    CArchive ar;
-    created->Serialize(ar);
-    EXPECT_EQ(ToHex(ar.GetStored()), std::string(kEmptyNode) + kEmptyNode + kEmptyNode + kEmptyNode +
-                                         "03 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00");
-    EXPECT_NE(created->ExportStr("_L0_", nullptr).find("\tDO\n"), std::string::npos);
-    EXPECT_EQ(created->GetCaption(), Sj("!入力にエラーがあります"));
-}
+    const std::string empty = "01 00 00 00 00 01 00 00 00 00 00 00 00 ";
+    EXPECT_EQ(Store(*created), empty + empty + empty + empty + "02 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
 
-TEST(CSCCalc, ArchiveRoundTrip)
-{
-    const std::string bytes = Hex("01 00 00 00 02 57 30 01 00 00 00 00 00 00 00 "  // W0
-                                  "01 00 00 00 01 35 01 00 00 00 00 00 00 00 "     // 5
-                                  "01 00 00 00 02 31 30 01 00 00 00 00 00 00 00 "  // 10
-                                  "01 00 00 00 01 30 01 00 00 00 00 00 00 00 "     // 0
-                                  "02 00 00 00 01 00 00 00 01 00 00 00 01 00 00 00");
-    CStepchainData list;
-    CSCCalc action(&list);
-    CArchive in(bytes);
-    action.Serialize(in);
-    EXPECT_EQ(in.GetRemaining(), 0u);
-    EXPECT_EQ(action.Upper.m_name, "10");
-    EXPECT_EQ(action.AutoRepeat, 0u);
-    EXPECT_EQ(action.Beep, 1u);
-    EXPECT_EQ(action.Accelerate, 1u);
-    EXPECT_EQ(action.Wrap, 1u);
-    CArchive out;
-    action.Serialize(out);
-    EXPECT_EQ(ToHex(out.GetStored()), ToHex(bytes));
-}
-
-TEST(CSCCalc, OddProjectDefaultsSurviveTheArchive)
-{
-    Settings settings("GP-10");
-    settings.host.settings.DefaultAutoRepeat = 2;
-    settings.host.settings.DefaultBeep = 2;
-    CStepchainData list;
-    CSCCalc action(&list);
-    CArchive out;
-    action.Serialize(out);
+    const std::string bytes = "01 00 00 00 02 57 30 01 00 00 00 00 00 00 00 " + empty + empty + empty +
+                              "03 00 00 00 01 00 00 00 01 00 00 00 01 00 00 00";
     CSCCalc loaded(&list);
-    CArchive in(out.GetStored());
+    CArchive in(Hex(bytes));
     loaded.Serialize(in);
-    EXPECT_EQ(loaded.AutoRepeat, 0u);
-    EXPECT_EQ(loaded.Beep, 1u);
+    EXPECT_EQ(loaded.AutoRepeat * 100 + loaded.Beep * 10 + loaded.Wrap, 111u);
+    EXPECT_EQ(Store(loaded), bytes);
+
+    CSCCalc copy(&list);
+    copy.CopyPropertiesFrom(&loaded);
+    EXPECT_EQ(Store(copy), bytes);
+    EXPECT_TRUE(copy.CompareProperties(&loaded));
+    copy.Beep = 0;
+    EXPECT_FALSE(copy.CompareProperties(&loaded));
+    MemNodeArray nodes;
+    copy.GetMemNodes(nodes);
+    EXPECT_EQ(nodes, (MemNodeArray{&copy.Dest, &copy.Lower, &copy.Upper, &copy.Delta}));
 }
 
-TEST(CSCCalc, NoRepeatLimitSwitchesRepeatOff)
+TEST(CSCCalc, NoRepeatLimitKeepsActionAndBeep)
 {
-    for (const DWORD limit : {0x01u, 0xFFFFFFFFu}) {
+    // limit, auto-repeat and acceleration left
+    for (const auto& c : {std::pair<DWORD, DWORD>{0x01, 0}, {0xFFFFFFFF, 0}, {0xFFFFFFFE, 1}}) {
         CStepchainData list;
-        list.AddSC(list.CreateSC(SC_CALC));
-        auto* action = static_cast<CSCCalc*>(list.GetAt(0));
+        auto* action = static_cast<CSCCalc*>(list.CreateSC(SC_CALC));
+        list.AddSC(action);
         action->AutoRepeat = action->Accelerate = action->Beep = 1;
-        list.SetLimit(limit);
+        list.SetLimit(c.first);
         list.MergeLimit();
         ASSERT_EQ(list.GetCount(), 1u);
-        EXPECT_EQ(action->AutoRepeat + action->Accelerate, 0u);
-        EXPECT_EQ(action->Beep, 1u);
+        EXPECT_EQ(action->AutoRepeat * 100 + action->Accelerate * 10 + action->Beep, c.second * 110 + 1);
     }
-    CStepchainData list;
-    CSCCalc action(&list);
-    action.AutoRepeat = action.Accelerate = 1;
-    EXPECT_EQ(action.MergeLimit(0xFFFFFFFE), 1);
-    EXPECT_EQ(action.AutoRepeat + action.Accelerate, 2u);
-}
-
-TEST(CSCCalc, CopyCompareAndNodes)
-{
-    const std::function<void(CSCCalc&)> changes[] = {
-        [](CSCCalc& a) { a.Dest.m_name = "W9"; },  [](CSCCalc& a) { a.Delta.m_name = "2"; },
-        [](CSCCalc& a) { a.Upper.m_name = "9"; },  [](CSCCalc& a) { a.Lower.m_name = "1"; },
-        [](CSCCalc& a) { a.AutoRepeat = 0; },      [](CSCCalc& a) { a.Beep = 0; },
-        [](CSCCalc& a) { a.Accelerate = 0; },      [](CSCCalc& a) { a.RangeCheck = 0; },
-        [](CSCCalc& a) { a.Wrap = 0; },
-    };
-    CStepchainData list;
-    CSCCalc source(&list);
-    Fill(source, 1, 1, 1);
-    source.Beep = source.Accelerate = 1;
-    for (const auto& change : changes) {
-        CSCCalc copy(&list);
-        copy.CopyPropertiesFrom(&source);
-        EXPECT_TRUE(copy.CompareProperties(&source));
-        change(copy);
-        EXPECT_FALSE(copy.CompareProperties(&source));
-    }
-    MemNodeArray nodes;
-    source.GetMemNodes(nodes);
-    EXPECT_EQ(nodes, (MemNodeArray{&source.Dest, &source.Lower, &source.Upper, &source.Delta}));
 }
 
 TEST(CSCCalc, SectionedListNamesTheRowsTimer)
 {
-    Settings settings("CAVO");
-    settings.host.layers = true;
+    FakeHost host;
+    host.layers = true;
+    host.settings = {1, 0, 0, 50, 10, 25, 0, "CAVO"};
     FakeObject owner("Btn1");
     CStepchainData list;
     list.SetOwnerObj(&owner);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "actions/CSCSetValue.h"
 #include "core/CStepchainData.h"
 #include "support/Bytes.h"
@@ -9,140 +7,80 @@
 
 namespace {
 
-// W0 <- 5: each node is flags, name, m_aux 1, m_value 0.
-const char* const kW0From5 = "01 00 00 00 02 57 30 01 00 00 00 00 00 00 00 "
-                             "01 00 00 00 01 35 01 00 00 00 00 00 00 00";
-
 std::string Store(IStepchain& action)
 {
     CArchive ar;
     action.Serialize(ar);
-    return ar.GetStored();
+    return ToHex(ar.GetStored());
 }
 
-struct ScriptCase {
-    const char* dest;
-    const char* source;
-    const char* key;
-    const char* script;
-};
-
-TEST(CSCSetValue, Script)
+TEST(CSCSetValue, ScriptAndCaption)
 {
-    const ScriptCase cases[] = {
-        {"", "", "_L0_", "\tMOV  \n"},
-        {"W0", "5", "[NAME]_0_", "\tMOV W0 #5\n"},
-        {"W0", "-3", "_L0_", "\tMOV W0 #-3\n"},
-        {"W0", "W1", "_L0_", "\tMOV W0 W1\n"},
-        {"W0", "1.5", "_L0_", "\tMOV W0 1.5\n"},
-        {"W0", "5", "INITIAL", ""},
-        {"W0", "5", "INTERVAL", ""},
+    struct Case {
+        const char* dest;
+        const char* source;
+        const char* key;
+        const char* script;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"", "", "_L0_", "\tMOV  \n", "!入力にエラーがあります"},
+        {"W0", "", "_L0_", "\tMOV W0 \n", "!入力にエラーがあります"},
+        {"W0", "10", "[NAME]_0_", "\tMOV W0 #10\n", "W0へ10を書込み\n"},
+        {"温度", "W1", "_L0_", "\tMOV 温度 W1\n", "温度へW1を書込み\n"},
+        {"W0", "-3", "INITIAL", "", "W0へ-3を書込み\n"},
+        {"W0", "1.5", "INTERVAL", "", "W0へ1.5を書込み\n"},
     };
     CStepchainData list;
     for (const auto& c : cases) {
         CSCSetValue action(&list);
-        action.Dest.m_name = c.dest;
+        action.Dest.m_name = Sj(c.dest);
         action.Source.m_name = c.source;
-        EXPECT_EQ(action.ExportStr(c.key, nullptr), c.script) << c.dest << " " << c.source << " " << c.key;
+        EXPECT_EQ(action.ExportStr(c.key, nullptr), Sj(c.script)) << c.dest << c.source << c.key;
+        EXPECT_EQ(action.GetCaption(), Sj(c.caption));
     }
 }
 
-TEST(CSCSetValue, Caption)
+TEST(CSCSetValue, LoadsTagsAndOlderTextNodes)
 {
-    CStepchainData list;
-    CSCSetValue action(&list);
-    EXPECT_EQ(action.GetCaption(), Sj("!入力にエラーがあります"));
-    EXPECT_EQ(action.IsInvalid(), 1);
-    action.Dest.m_name = "W0";
-    EXPECT_EQ(action.IsInvalid(), 1);
-    action.Source.m_name = "10";
-    EXPECT_EQ(action.IsInvalid(), 0);
-    EXPECT_EQ(action.GetCaption(), Sj("W0へ10を書込み\n"));
-
-    CSCSetValue other(&list);
-    other.Dest.m_name = Sj("温度");
-    other.Source.m_name = "W1";
-    const std::string* first = &action.GetCaption();
-    EXPECT_EQ(first, &other.GetCaption());
-    EXPECT_EQ(*first, Sj("温度へW1を書込み\n"));
-}
-
-TEST(CSCSetValue, ArchiveRoundTrip)
-{
-    CStepchainData list;
-    CSCSetValue action(&list);
-    action.Dest.m_name = "W0";
-    action.Source.m_name = "5";
-    EXPECT_EQ(ToHex(Store(action)), kW0From5);
-
-    CSCSetValue loaded(&list);
-    CArchive in(Hex(kW0From5));
-    loaded.Serialize(in);
-    EXPECT_EQ(in.GetRemaining(), 0u);
-    EXPECT_TRUE(loaded.CompareProperties(&action));
-    EXPECT_EQ(ToHex(Store(loaded)), kW0From5);
-}
-
-TEST(CSCSetValue, LoadTellsHostAndDropsGraphTag)
-{
-    // GR1[GRAPH] <- W1
-    const std::string bytes = Hex("01 00 00 00 0A 47 52 31 5B 47 52 41 50 48 5D 01 00 00 00 00 00 00 00 "
-                                  "01 00 00 00 02 57 31 01 00 00 00 00 00 00 00");
-    FakeHost host;
-    CStepchainData list;
-    CSCSetValue action(&list);
-    CArchive in(bytes);
-    action.Serialize(in);
-    EXPECT_EQ(action.Dest.m_kind, CVXMemNode::KIND_GRAPH);
-    EXPECT_EQ(host.nodesLoaded, (std::vector<uintptr_t>{reinterpret_cast<uintptr_t>(&action.Dest),
-                                                        reinterpret_cast<uintptr_t>(&action.Source)}));
-    EXPECT_EQ(action.ExportStr("_L0_", nullptr), "\tMOV GR1 W1\n");
-    EXPECT_EQ(ToHex(Store(action)), ToHex(bytes));
-}
-
-TEST(CSCSetValue, OlderTextNodeWithoutSecondText)
-{
-    // T[TEXT] directly followed by m_aux 1; stored again with an empty second text.
-    const std::string older = Hex("01 00 00 00 07 54 5B 54 45 58 54 5D 01 00 00 00 00 00 00 00 "
-                                  "01 00 00 00 01 35 01 00 00 00 00 00 00 00");
-    const std::string current = Hex("01 00 00 00 07 54 5B 54 45 58 54 5D 00 01 00 00 00 00 00 00 00 "
-                                    "01 00 00 00 01 35 01 00 00 00 00 00 00 00");
-    CStepchainData list;
-    for (const std::string& bytes : {older, current}) {
+    // GR1[GRAPH] <- 5, then T[TEXT] <- 5 stored without the second text of a text node.
+    const char* const graph = "01 00 00 00 0A 47 52 31 5B 47 52 41 50 48 5D 01 00 00 00 00 00 00 00 ";
+    const char* const five = "01 00 00 00 01 35 01 00 00 00 00 00 00 00";
+    const char* const olderText = "01 00 00 00 07 54 5B 54 45 58 54 5D 01 00 00 00 00 00 00 00 ";
+    const char* const text = "01 00 00 00 07 54 5B 54 45 58 54 5D 00 01 00 00 00 00 00 00 00 ";
+    struct Case {
+        std::string bytes;
+        std::string stored;
+        const char* script;
+    };
+    for (const Case& c : {Case{graph + std::string(five), graph + std::string(five), "\tMOV GR1 #5\n"},
+                          Case{olderText + std::string(five), text + std::string(five), "\tMOV T #5\n"}}) {
+        FakeHost host;
+        CStepchainData list;
         CSCSetValue action(&list);
-        CArchive in(bytes);
+        CArchive in(Hex(c.bytes));
         action.Serialize(in);
-        EXPECT_EQ(action.Dest.m_kind, CVXMemNode::KIND_TEXT);
-        EXPECT_EQ(action.Source.m_name, "5");
-        EXPECT_EQ(ToHex(Store(action)), ToHex(current));
+        EXPECT_EQ(in.GetRemaining(), 0u);
+        EXPECT_EQ(host.nodesLoaded.size(), 2u);
+        EXPECT_EQ(action.ExportStr("_L0_", nullptr), c.script);
+        EXPECT_EQ(Store(action), c.stored);
     }
 }
 
-TEST(CSCSetValue, CopyCompareNodesAndLimits)
+TEST(CSCSetValue, CopyCompareAndNodes)
 {
     CStepchainData list;
-    list.AddSC(list.CreateSC(SC_SETVALUE));
-    auto* action = static_cast<CSCSetValue*>(list.GetAt(0));
-    action->Dest.m_name = "W0";
-    action->Source.m_isText = 0;
-    action->Source.m_value = 7;
-
-    CStepchainData copy;
-    copy.CopyPropertiesFrom(&list);
-    EXPECT_EQ(copy.CompareProperties(&list), 1);
-    auto* copied = static_cast<CSCSetValue*>(copy.GetAt(0));
-    copied->Source.m_value = 8;
-    EXPECT_FALSE(copied->CompareProperties(action));
-    const std::unique_ptr<IStepchain> label(list.CreateSC(SC_LABEL));
-    EXPECT_FALSE(action->CompareProperties(label.get()));
-
+    CSCSetValue source(&list);
+    source.Source.m_isText = 0;
+    source.Source.m_value = 7;
+    CSCSetValue copy(&list);
+    copy.CopyPropertiesFrom(&source);
+    EXPECT_TRUE(copy.CompareProperties(&source));
+    copy.Source.m_value = 8;
+    EXPECT_FALSE(copy.CompareProperties(&source));
     MemNodeArray nodes;
-    action->GetMemNodes(nodes);
-    EXPECT_EQ(nodes, (MemNodeArray{&action->Dest, &action->Source}));
-
-    list.SetLimit(0xFFFFFFFF);
-    list.MergeLimit();
-    EXPECT_EQ(list.GetCount(), 1u);
+    source.GetMemNodes(nodes);
+    EXPECT_EQ(nodes, (MemNodeArray{&source.Dest, &source.Source}));
 }
 
 }
