@@ -142,7 +142,8 @@ TEST(CSCCalc, SectionedListNamesTheRowsTimer)
     list.SetOwnerObj(&owner);
     auto* action = static_cast<CSCCalc*>(list.CreateSC(SC_CALC));
     list.AddSC(action);
-    Fill(*action, 1, 0, 0);
+    action->Dest.m_name = "W0";  // auto-repeat is on from the project default
+    action->Delta.m_name = "-1";
     EXPECT_EQ(list.ExportStr(0), ";![PAGE] [NAME] [EVENT]\n"
                                  "\tADIM _Btn1_[EVENT]_L0_.LoopTime l\n\tADIM _Btn1_[EVENT]_L0_.LoopCount b\n"
                                  "\tVALSET _Btn1_[EVENT]_L0_.LoopTime #0\n"
