@@ -107,8 +107,9 @@ TEST(CSCCalcTime, LimitWord)
         list.SetLimit(c[0]);
         list.MergeLimit();
         ASSERT_EQ(list.GetCount(), c[1]) << c[0];
-        if (c[1] != 0)
+        if (c[1] != 0) {
             EXPECT_EQ(action->AutoRepeat * 100 + action->Accelerate * 10 + action->Beep, c[2] * 110 + 1);
+        }
     }
 }
 
