@@ -5,6 +5,8 @@
 #include "actions/CSCActionExit.h"
 #include "actions/CSCActionLink.h"
 #include "actions/CSCBranch.h"
+#include "actions/CSCCalc.h"
+#include "actions/CSCCalcTime.h"
 #include "actions/CSCCall.h"
 #include "actions/CSCComm.h"
 #include "actions/CSCKeypad.h"
@@ -14,7 +16,9 @@
 #include "actions/CSCPassPage.h"
 #include "actions/CSCRefsh.h"
 #include "actions/CSCSetGraphMem.h"
+#include "actions/CSCSetValue.h"
 #include "actions/CSCString.h"
+
 
 #include "core/CStepchainData.h"
 
@@ -32,6 +36,9 @@ void FillStepchainCreators(StepchainCreatorTable& table)
 {
     table.fill(nullptr);
     table[SC_PAGEJUMP] = &Create<CSCPageJump>;
+    table[SC_SETVALUE] = &Create<CSCSetValue>;
+    table[SC_CALC] = &Create<CSCCalc>;
+    table[SC_CALCTIME] = &Create<CSCCalcTime>;
     table[SC_COMM] = &Create<CSCComm>;
     table[SC_PASSPAGE] = &Create<CSCPassPage>;
     table[SC_KEYPAD] = &Create<CSCKeypad>;

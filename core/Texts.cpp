@@ -94,6 +94,17 @@ constexpr Entry kTexts[] = {
     {Txt::GraphMemCaption, u8"%s[位置指定:%s]%s %s\n"},
     {Txt::GraphMemRead, u8"に読み出し"},
     {Txt::GraphMemWrite, u8"を書き込み"},
+
+    // Set value, add/subtract, clock add/subtract.
+    {Txt::SetValueCaption, u8"%sへ%sを書込み\n"},
+    {Txt::CalcCaption, u8"%sに%sを加算"},
+    {Txt::CalcAutoRepeat, u8":オートリピート"},
+    {Txt::RepeatAccelerated, u8"[加速あり]"},
+    {Txt::CalcRangeCheck, u8"上下限チェックあり %s～%s %s"},
+    {Txt::CalcWrap, u8"ループあり"},
+    {Txt::CalcTimeCaption, u8"時 (%s):分(%s)を%s(分)加算"},
+    {Txt::CalcTimeAutoRepeat, u8"オートリピートあり"},
+    {Txt::CalcTimeLimit, u8":制限 %s時%s分"},
 };
 
 constexpr size_t kCount = static_cast<size_t>(Txt::Count);

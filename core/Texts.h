@@ -96,6 +96,17 @@ enum class Txt {
     GraphMemRead,
     GraphMemWrite,
 
+    // Set value, add/subtract, clock add/subtract.
+    SetValueCaption,
+    CalcCaption,
+    CalcAutoRepeat,
+    RepeatAccelerated,
+    CalcRangeCheck,
+    CalcWrap,
+    CalcTimeCaption,
+    CalcTimeAutoRepeat,
+    CalcTimeLimit,
+
     Count
 };
 
