@@ -71,6 +71,9 @@ private:
 
 const char* InvalidMark(IStepchain* action) { return action->IsInvalid() != 0 ? "  (invalid)" : ""; }
 
+// A caption on one line of UTF-8; some captions end in a line feed.
+std::string CaptionLine(IStepchain* action) { return cp932::ToUTF8(cp932::RemoveAll(action->GetCaption(), "\n")); }
+
 }
 
 int RunScript(const Context& context, const std::string& list, int mode, std::ostream& out)
@@ -110,7 +113,7 @@ int RunShow(const Context& context, const std::string& list, std::ostream& out)
     for (size_t row = 0; row < loaded->GetCount(); ++row) {
         IStepchain* action = loaded->GetAt(row);
         out << row + 1 << "  " << cp932::ToUTF8(KindName(action->GetActionType())) << "  "
-            << cp932::ToUTF8(action->GetCaption()) << InvalidMark(action) << '\n';
+            << CaptionLine(action) << InvalidMark(action) << '\n';
     }
     return EXIT_OK;
 }
@@ -126,7 +129,7 @@ int RunCheck(const Context& context, const std::vector<std::string>& lists, std:
             if (action->IsInvalid() == 0)
                 continue;
             out << path << ": row " << row + 1 << ": " << cp932::ToUTF8(KindName(action->GetActionType())) << ": "
-                << cp932::ToUTF8(action->GetCaption()) << '\n';
+                << CaptionLine(action) << '\n';
             result = EXIT_INVALID_ROW;
         }
     }

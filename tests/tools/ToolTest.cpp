@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/CStepchainData.h"
 #include "support/Bytes.h"
 
 namespace fs = std::filesystem;
@@ -120,6 +121,49 @@ TEST_F(Tool, StoreMergeAndRename)
     EXPECT_EQ(rename.code, 0);
     EXPECT_EQ(rename.out, "no plain name changed\n");
     EXPECT_EQ(ReadFile(out), ReadFile(kFlow));
+}
+
+// One action of every kind, with default settings.
+std::string EveryKind()
+{
+    CStepchainData list;
+    for (int type = 0; type < SC_TYPE_COUNT; ++type)
+        list.AddSC(list.CreateSC(type));
+    CArchive ar;
+    list.Serialize(ar);
+    return ar.GetStored();
+}
+
+TEST_F(Tool, EveryCommandTakesEveryKind)
+{
+    const std::string hostJson = std::string(STEPCHAIN_EXAMPLES) + "/host.json";
+    for (const std::string& bytes : {EveryKind(), ReadFile(std::string(STEPCHAIN_EXAMPLES) + "/mixed.stepchain")}) {
+        const fs::path list = File("list.stepchain", bytes);
+        const fs::path out = m_dir / "out.stepchain";
+        for (const std::string host : {std::string(), " --host " + hostJson}) {
+            for (const std::string command : {"script", "script --mode 1 --owner Btn1", "spec --raw", "spec --name P",
+                                              "keywords", "keywords --raw", "show"}) {
+                const Result result = Run(command + " " + list.string() + host);
+                EXPECT_EQ(result.code, 0) << command << host << ": " << result.err;
+                EXPECT_FALSE(result.out.empty()) << command;
+            }
+            EXPECT_LE(Run("check " + list.string() + host).code, 1);
+        }
+        EXPECT_EQ(Run("store " + list.string() + " -o " + out.string()).code, 0);
+        EXPECT_EQ(ToHex(ReadFile(out)), ToHex(bytes));
+        EXPECT_EQ(Run("merge-limit " + list.string() + " --limit 0xFFFFFFFF -o " + out.string()).code, 0);
+        EXPECT_EQ(Run("rename " + list.string() + " W0 W9 -o " + out.string()).code, 0);
+    }
+}
+
+TEST_F(Tool, RenameReachesEveryOperand)
+{
+    const fs::path out = m_dir / "out.stepchain";
+    const Result result = Run("rename " + std::string(STEPCHAIN_EXAMPLES) + "/mixed.stepchain W0 W9 -o " + out.string());
+    EXPECT_EQ(result.out, "plain names changed\n");
+    const Result script = Run("script " + out.string());
+    EXPECT_NE(script.out.find("\tMOV W9 #5\n\tCMP = W9 #5\n"), std::string::npos) << script.out;
+    EXPECT_EQ(script.out.find("W0"), std::string::npos);
 }
 
 struct BadInput {
