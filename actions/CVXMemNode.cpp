@@ -39,9 +39,8 @@ void CVXMemNode::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         const DWORD flags = (m_isText != 0 ? 1u : 0u) | (m_flag2 != 0 ? 2u : 0u);
         std::string stored = m_name;
-        // A lone lead byte at the end would swallow the "[" of the kind
-        // suffix, and the kind would be lost on loading; it is no character
-        // anyway, so it is stored as "?".
+        // Likewise for a name set in memory: a lone lead byte at the end
+        // would swallow the "[" of the suffix and lose the kind.
         if (*KindSuffix(m_kind) != '\0' && cp932::EndsWithLoneLeadByte(stored))
             stored.back() = '?';
         ar << flags << (stored + KindSuffix(m_kind));
@@ -56,6 +55,10 @@ void CVXMemNode::Serialize(CArchive& ar)
     m_isText = (flags & 1u) != 0 ? 1 : 0;
     m_flag2 = (flags & 2u) != 0 ? 1 : 0;
     ar >> m_name;
+    // Half a character at the end is no text; as "?" it cannot pair with the
+    // "[" of a kind suffix appended when the node is stored again.
+    if (cp932::EndsWithLoneLeadByte(m_name))
+        m_name.back() = '?';
     if (cp932::Contains(m_name, kGraph)) {
         m_kind = KIND_GRAPH;
         m_name = cp932::RemoveAll(m_name, kGraph);

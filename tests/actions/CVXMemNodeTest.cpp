@@ -104,6 +104,10 @@ TEST(MemNode, ALoneLeadByteCannotSwallowTheKindSuffix)
     EXPECT_EQ(back.m_kind, CVXMemNode::KIND_LITERAL_TEXT);
     EXPECT_EQ(back.m_name, "A?");
     EXPECT_EQ(ToHex(Store(back)), ToHex(bytes));
+    // Loaded without a suffix, half a character becomes "?" as well, so that
+    // a kind given later survives the next store.
+    CVXMemNode plain = Load(Hex("01 00 00 00 02 41 FB 01 00 00 00 00 00 00 00"));
+    EXPECT_EQ(plain.m_name, "A?");
     // With a two-byte character at the end nothing changes.
     node.m_name = "A\x83\x5B";
     EXPECT_EQ(Load(Store(node)).m_name, node.m_name);
