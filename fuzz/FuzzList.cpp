@@ -25,8 +25,12 @@ public:
         case hostmsg::FEATURE_QUERY:
             return features ? hostmsg::FEATURE_PRESENT_MASK : 0;
         case hostmsg::TRANSLATE_LINK:
-            if (prefixLinks)
-                reinterpret_cast<std::string*>(wParam)->insert(0, "X!");
+            // A host rewrites old link forms into current ones: doing it twice
+            // changes nothing more, like this upper-casing.
+            if (translateLinks) {
+                for (char& c : *reinterpret_cast<std::string*>(wParam))
+                    c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+            }
             return 0;
         default:
             return 0;
@@ -36,7 +40,7 @@ public:
     bool hasSettings = true;
     bool layers = false;
     bool features = false;
-    bool prefixLinks = false;
+    bool translateLinks = false;
     ProjectSettings settings;
 };
 
@@ -102,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint8_t flags = input.Byte();
     host.hasSettings = (flags & 1) != 0;
     host.features = (flags & 2) != 0;
-    host.prefixLinks = (flags & 4) != 0;
+    host.translateLinks = (flags & 4) != 0;
     host.settings.LayerCheck = (flags & 8) != 0;
     host.settings.ModelName = (flags & 16) != 0 ? "PW-CAVO10" : "PW-50";
     host.settings.DefaultAutoRepeat = input.Byte() % 3;
