@@ -73,6 +73,14 @@ void CVXMemNode::Serialize(CArchive& ar)
         if (!ar.PeekDWORD(next) || next != 1)
             ar >> m_subName;
     }
+    // Removing one marker can join the text around it into another (as in
+    // "[GR[GRAPH]APH]"); a name left holding a marker would be read as
+    // another kind, or lose text, each time it is stored and loaded again.
+    for (bool removed = true; removed;) {
+        removed = false;
+        for (const char* marker : {kGraph, kLiteralText, kText})
+            removed = cp932::ReplaceAllIn(m_name, marker, "") || removed;
+    }
     LONG aux = 0;
     LONG value = 0;
     ar >> aux;

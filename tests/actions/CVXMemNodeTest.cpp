@@ -93,6 +93,22 @@ TEST(MemNode, SuffixSearchRespectsTwoByteCharacters)
     EXPECT_EQ(back.GetScriptForm(), node.m_name);
 }
 
+TEST(MemNode, NoMarkerOutlivesLoading)
+{
+    // One "[TEXT]" hidden in another, and a "[GRAPH]" that appears once "[TEXT]" goes.
+    const std::pair<const char*, int> cases[] = {{"A[TE[TEXT]XT]", CVXMemNode::KIND_TEXT},
+                                                 {"[GR[TEXT]APH]B[TEXT]", CVXMemNode::KIND_TEXT},
+                                                 {"C[TEXT][LITERAL_TEXT]", CVXMemNode::KIND_LITERAL_TEXT}};
+    for (const auto& [name, kind] : cases) {
+        CVXMemNode node;
+        node.m_name = name;
+        const CVXMemNode loaded = Load(Store(node));
+        EXPECT_EQ(loaded.m_kind, kind) << name;
+        EXPECT_EQ(loaded.m_name.find('['), std::string::npos) << name;
+        EXPECT_EQ(ToHex(Store(Load(Store(loaded)))), ToHex(Store(loaded))) << name;
+    }
+}
+
 TEST(MemNode, ALoneLeadByteCannotSwallowTheKindSuffix)
 {
     CVXMemNode node;
