@@ -45,7 +45,7 @@ void CVXMemNode::Serialize(CArchive& ar)
             stored.back() = '?';
         ar << flags << (stored + KindSuffix(m_kind));
         if (m_kind == KIND_TEXT)
-            ar << m_subName;
+            StoreSubName(ar);
         ar << static_cast<LONG>(m_aux) << static_cast<LONG>(m_value);
         return;
     }
@@ -59,6 +59,10 @@ void CVXMemNode::Serialize(CArchive& ar)
     // "[" of a kind suffix appended when the node is stored again.
     if (cp932::EndsWithLoneLeadByte(m_name))
         m_name.back() = '?';
+    // The stored name alone says the kind: a node loaded a second time, or
+    // one that starts as another kind, must not keep the kind it had.
+    m_kind = KIND_MEMORY;
+    m_subName.clear();
     if (cp932::Contains(m_name, kGraph)) {
         m_kind = KIND_GRAPH;
         m_name = cp932::RemoveAll(m_name, kGraph);
@@ -89,6 +93,19 @@ void CVXMemNode::Serialize(CArchive& ar)
     m_value = value;
     if (!m_name.empty() && m_kind != KIND_LITERAL_TEXT)
         host::NodeLoaded(this);
+}
+
+void CVXMemNode::StoreSubName(CArchive& ar) const
+{
+    // A second text of one zero byte, followed by an m_aux whose low half is
+    // 0, would begin with the bytes 01 00 00 00: loading takes those for an
+    // m_aux of 1 with no second text. The long length form keeps it apart.
+    if (m_subName.size() == 1 && m_subName[0] == '\0' && (m_aux & 0xFFFF) == 0) {
+        ar << static_cast<BYTE>(0xFF) << static_cast<WORD>(1);
+        ar.Write(m_subName.data(), 1);
+        return;
+    }
+    ar << m_subName;
 }
 
 bool CVXMemNode::IsEqual(const CVXMemNode& other) const

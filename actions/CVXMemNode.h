@@ -37,6 +37,10 @@ public:
     // "[GRAPH]", "[TEXT]", "[LITERAL_TEXT]" or "" for a kind.
     static const char* KindSuffix(int kind);
 
+private:
+    void StoreSubName(CArchive& ar) const;
+
+public:
     const CVXMemNode* m_self = this;
     std::string m_name;
     std::string m_text2;

@@ -109,6 +109,33 @@ TEST(MemNode, NoMarkerOutlivesLoading)
     }
 }
 
+TEST(MemNode, ASecondTextOfOneZeroByteIsNotTakenForAnAux)
+{
+    CVXMemNode node;
+    node.m_name = "T";
+    node.m_kind = CVXMemNode::KIND_TEXT;
+    node.m_subName = std::string(1, '\0');
+    node.m_aux = 0x30000;
+    const std::string bytes = Store(node);
+    EXPECT_EQ(ToHex(bytes), "01 00 00 00 07 54 5B 54 45 58 54 5D FF 01 00 00 00 00 03 00 00 00 00 00");
+    const CVXMemNode back = Load(bytes);
+    EXPECT_EQ(back.m_subName, node.m_subName);
+    EXPECT_EQ(back.m_aux, 0x30000);
+}
+
+TEST(MemNode, LoadingAgainTakesTheKindFromTheStream)
+{
+    CArchive ar(Hex("01 00 00 00 07 54 5B 54 45 58 54 5D 01 53 01 00 00 00 00 00 00 00"
+                    "01 00 00 00 02 57 30 01 00 00 00 00 00 00 00"));
+    CVXMemNode node;
+    node.Serialize(ar);
+    EXPECT_EQ(node.m_kind, CVXMemNode::KIND_TEXT);
+    node.Serialize(ar);
+    EXPECT_EQ(node.m_kind, CVXMemNode::KIND_MEMORY);
+    EXPECT_EQ(node.m_subName, "");
+    EXPECT_EQ(ToHex(Store(node)), "01 00 00 00 02 57 30 01 00 00 00 00 00 00 00");
+}
+
 TEST(MemNode, ALoneLeadByteCannotSwallowTheKindSuffix)
 {
     CVXMemNode node;
