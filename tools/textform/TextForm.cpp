@@ -20,6 +20,11 @@ std::string ParseFailure(const Json::parse_error& e)
 
 Json Parse(std::string_view text)
 {
+    // The parser takes a zero byte for the end of its input and would ignore
+    // whatever follows; JSON text never holds one.
+    const size_t zero = text.find('\0');
+    if (zero != std::string_view::npos)
+        throw FormError({}, "a zero byte at byte offset " + std::to_string(zero) + ", which JSON text cannot hold");
     try {
         return Json::parse(text.begin(), text.end());
     } catch (const Json::parse_error& e) {
@@ -134,9 +139,9 @@ std::unique_ptr<CStepchainData> TryBuild(std::string_view bytes, std::string& wh
         return nullptr;
     Json document;
     try {
-        document = Json::parse(bytes.begin(), bytes.end());
-    } catch (const Json::parse_error& e) {
-        whyNot = ParseFailure(e);
+        document = Parse(bytes);
+    } catch (const FormError& e) {
+        whyNot = e.what();
         return nullptr;
     }
     const auto format = document.find("format");
