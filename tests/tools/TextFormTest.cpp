@@ -67,56 +67,60 @@ struct Rich {
 };
 
 const Rich kRich[] = {
-    {SC_PAGEJUMP, "page_jump", [](IStepchain& s) { auto& a = As<CSCPageJump>(s); a.m_page = Op("m_page"); a.m_mode = -2147090430; },
+    {SC_PAGEJUMP, "page_jump",
+     [](IStepchain& s) { auto& a = As<CSCPageJump>(s); a.m_page = Op("m_page"); a.m_mode = -2147090430; },
      R"({"m_mode":-2147090430})"},
-    {SC_SETVALUE, "set_value", [](IStepchain& s) { auto& a = As<CSCSetValue>(s); a.Dest = Op("Dest"); a.Source = Op("Source"); }, "{}"},
+    {SC_SETVALUE, "set_value",
+     [](IStepchain& s) { auto& a = As<CSCSetValue>(s); a.Dest = Op("Dest"); a.Source = Op("Source"); }, "{}"},
     {SC_CALC, "add_subtract",
      [](IStepchain& s) {
          auto& a = As<CSCCalc>(s);
-         a.Dest = Op("Dest"), a.Delta = Op("Delta"), a.Upper = Op("Upper"), a.Lower = Op("Lower");
-         a.AutoRepeat = 1, a.Beep = 0, a.Accelerate = 7, a.RangeCheck = 8, a.Wrap = 9;
+         a.Dest = Op("Dest"); a.Delta = Op("Delta"); a.Upper = Op("Upper"); a.Lower = Op("Lower");
+         a.AutoRepeat = 1; a.Beep = 0; a.Accelerate = 7; a.RangeCheck = 8; a.Wrap = 9;
      },
      R"({"AutoRepeat":1,"Beep":0,"Accelerate":7,"RangeCheck":8,"Wrap":9})"},
     {SC_CALCTIME, "clock_add_subtract",
      [](IStepchain& s) {
          auto& a = As<CSCCalcTime>(s);
-         a.Hour = Op("Hour"), a.Minute = Op("Minute"), a.Delta = Op("Delta"), a.LimitHour = Op("LimitHour");
-         a.LimitMinute = Op("LimitMinute"), a.AutoRepeat = 0, a.Beep = 1, a.Accelerate = 4294967295u, a.TimeLimit = 3;
+         a.Hour = Op("Hour"); a.Minute = Op("Minute"); a.Delta = Op("Delta"); a.LimitHour = Op("LimitHour");
+         a.LimitMinute = Op("LimitMinute"); a.AutoRepeat = 0; a.Beep = 1; a.Accelerate = 4294967295u; a.TimeLimit = 3;
      },
      R"({"AutoRepeat":0,"Beep":1,"Accelerate":4294967295,"TimeLimit":3})"},
-    {SC_COMM, "comm_output", [](IStepchain& s) { auto& a = As<CSCComm>(s); a.Content = Op("Content"); a.ContentKind = 1; },
+    {SC_COMM, "comm_output",
+     [](IStepchain& s) { auto& a = As<CSCComm>(s); a.Content = Op("Content"); a.ContentKind = 1; },
      R"({"ContentKind":1})"},
     {SC_PASSPAGE, "password_page_jump",
-     [](IStepchain& s) { auto& a = As<CSCPassPage>(s); a.m_password = "1234", a.m_jumpPage = 5, a.m_keypadPage = 6; },
+     [](IStepchain& s) { auto& a = As<CSCPassPage>(s); a.m_password = "1234"; a.m_jumpPage = 5; a.m_keypadPage = 6; },
      R"({"m_password":"1234","m_jumpPage":5,"m_keypadPage":6})"},
     {SC_KEYPAD, "keypad",
      [](IStepchain& s) {
          auto& a = As<CSCKeypad>(s);
-         a.Dest = Op("Dest"), a.RangeMax = Op("RangeMax"), a.RangeMin = Op("RangeMin"), a.FracMem = Op("FracMem");
-         a.TotalDigits = 11, a.FracFromMem = 12, a.FracDigits = 13, a.KeyPage = 14, a.RangeCheck = 15;
-         a.UseMessage = 16, a.Message = "M", a.UseActLink = 17, a.ActLink = "P!B!E";
+         a.Dest = Op("Dest"); a.RangeMax = Op("RangeMax"); a.RangeMin = Op("RangeMin"); a.FracMem = Op("FracMem");
+         a.TotalDigits = 11; a.FracFromMem = 12; a.FracDigits = 13; a.KeyPage = 14; a.RangeCheck = 15;
+         a.UseMessage = 16; a.Message = "M"; a.UseActLink = 17; a.ActLink = "P!B!E";
      },
      R"({"TotalDigits":11,"FracFromMem":12,"FracDigits":13,"KeyPage":14,"RangeCheck":15,"UseMessage":16,
          "Message":"M","UseActLink":17,"ActLink":"P!B!E"})"},
     {SC_OPE, "arithmetic",
      [](IStepchain& s) {
          auto& a = As<CSCOpe>(s);
-         a.Result = Op("Result"), a.Left = Op("Left"), a.Right = Op("Right"), a.Operator = 3;
+         a.Result = Op("Result"); a.Left = Op("Left"); a.Right = Op("Right"); a.Operator = 3;
      },
      R"({"Operator":3})"},
     {SC_CALL, "call", [](IStepchain& s) { As<CSCCall>(s).m_routine = "INIT: start"; }, R"({"m_routine":"INIT: start"})"},
-    {SC_ACTIONLINK, "action_link", [](IStepchain& s) { As<CSCActionLink>(s).m_target = "P!B!E"; }, R"({"m_target":"P!B!E"})"},
+    {SC_ACTIONLINK, "action_link", [](IStepchain& s) { As<CSCActionLink>(s).m_target = "P!B!E"; },
+     R"({"m_target":"P!B!E"})"},
     {SC_STRING, "string",
      [](IStepchain& s) {
          auto& a = As<CSCString>(s);
-         a.Target = Op("Target", CVXMemNode::KIND_TEXT), a.Text = "t", a.Operation = 5, a.Source = Op("Source");
+         a.Target = Op("Target", CVXMemNode::KIND_TEXT); a.Text = "t"; a.Operation = 5; a.Source = Op("Source");
      },
      R"({"Text":"t","Operation":5})"},
     {SC_REFSH, "redraw", [](IStepchain&) {}, "{}"},
     {SC_SETGRAPHMEM, "graph_memory",
      [](IStepchain& s) {
          auto& a = As<CSCSetGraphMem>(s);
-         a.GraphMem = Op("GraphMem", CVXMemNode::KIND_GRAPH), a.Position = Op("Position"), a.Value = Op("Value");
+         a.GraphMem = Op("GraphMem", CVXMemNode::KIND_GRAPH); a.Position = Op("Position"); a.Value = Op("Value");
          a.Access = 1;
      },
      R"({"Access":1})"},
@@ -124,7 +128,7 @@ const Rich kRich[] = {
     {SC_BRANCH, "branch",
      [](IStepchain& s) {
          auto& a = As<CSCBranch>(s);
-         a.Reference = Op("Reference"), a.Subject = Op("Subject"), a.Label = "L", a.Condition = 4;
+         a.Reference = Op("Reference"); a.Subject = Op("Subject"); a.Label = "L"; a.Condition = 4;
      },
      R"({"Label":"L","Condition":4})"},
     {SC_ACTIONEXIT, "end", [](IStepchain&) {}, "{}"},

@@ -76,17 +76,6 @@ TEST_F(Tool, EveryCommandReadsTheTextForm)
         EXPECT_EQ(fromText.out, fromBinary.out) << command;
     }
     EXPECT_EQ(Run("script -" + host, ReadFile(text)).out, Run("script " + binary + host).out);
-    const std::pair<const char*, const char*> edits[] = {{"rename", "W0 W9"}, {"merge-limit", "--limit 0x20"}};
-    for (const auto& [command, args] : edits) {
-        const auto edited = [&](const std::string& list) {
-            fs::remove(m_dir / "edited");
-            Run(std::string(command) + " " + list + " " + args + " -o " + (m_dir / "edited").string());
-            return ReadFile(m_dir / "edited");
-        };
-        const std::string fromBinary = edited(binary);
-        EXPECT_NE(fromBinary, "") << command;
-        EXPECT_EQ(edited(text.string()), fromBinary) << command;
-    }
 }
 
 TEST_F(Tool, RefusalsNameTheJsonPath)
@@ -98,10 +87,7 @@ TEST_F(Tool, RefusalsNameTheJsonPath)
     } cases[] = {
         {"build", Document(R"({"kind": "label", "m_name": "A"}, {"kind": "label", "m_name": "é"})"),
          "actions[1].m_name: holds a character that CP932 cannot hold"},
-        {"build", Document(R"({"kind": "goto"})"), R"(actions[0].kind: unknown kind "goto")"},
         {"build", Hex("01 00 0F"), "a zero byte at byte offset 1, which JSON text cannot hold"},
-        {"build", "{\"format\": ", "parse error at line 1, column 12: syntax error while parsing value - unexpected end "
-                                  "of input; expected '[', '{', or a literal"},
         {"store", Document(R"({"kind": "end", "m_name": ""})"), R"(actions[0].m_name: is not a field of kind "end")"},
         {"store", "{\"kind\": 1}",
          "bad format while reading row 1 (unknown action type 107) at byte offset 3; as the text form: a JSON object "
@@ -119,13 +105,12 @@ TEST_F(Tool, RefusalsNameTheJsonPath)
 
 TEST_F(Tool, SchemaRefusesWhatBuildRefuses)
 {
-    const std::string operand = R"({"name": "W0", "kind": "memory", "subName": "", "value": 0, "aux": 1, "isText": 1, )";
     const std::string documents[] = {
         Document(R"({"kind": "goto"})"),
         Document(R"({"kind": "label"})"),
         Document(R"({"kind": "label", "m_name": "A", "Name": "B"})"),
         Document(R"({"kind": "label", "m_name": {"bytes": "8G"}})"),
-        Document(R"({"kind": "set_value", "Dest": )" + operand + R"("flag2": 2}, "Source": )" + operand + R"("flag2": 0}})"),
+        Document(R"({"kind": "call", "m_routine": 1})"),
         R"({"format": "stepchain-list", "version": 2, "actions": []})",
     };
     std::vector<fs::path> files;
@@ -134,8 +119,4 @@ TEST_F(Tool, SchemaRefusesWhatBuildRefuses)
         EXPECT_EQ(Run("build " + files.back().string() + " -o " + (m_dir / "out").string()).code, 2) << document;
     }
     EXPECT_EQ(CheckSchema("invalid", files), 0);
-    const fs::path good = File("good.json", Document(R"({"kind": "set_value", "Dest": )" + operand +
-                                                     R"("flag2": 1}, "Source": )" + operand + R"("flag2": 0}})"));
-    EXPECT_EQ(Run("build " + good.string() + " -o " + (m_dir / "out").string()).code, 0);
-    EXPECT_EQ(CheckSchema("valid", {good}), 0);
 }
