@@ -27,12 +27,12 @@ int RunShow(const Context& context, const std::string& list, std::ostream& out);
 int RunCheck(const Context& context, const std::vector<std::string>& lists, std::ostream& out);
 int RunStore(const Context& context, const std::string& list, const std::string& output);
 int RunMergeLimit(const Context& context, const std::string& list, const std::string& limit, const std::string& output);
+int RunRename(const Context& context, const std::string& list, const std::string& oldName, const std::string& newName,
+              const std::string& output, std::ostream& out);
 // The list as its JSON text form: to `out`, or written whole into `output` when given.
 int RunDump(const Context& context, const std::string& list, const std::string& output, std::ostream& out);
 // A text form (never a binary list) stored as a list file.
 int RunBuild(const std::string& input, const std::string& output);
-int RunRename(const Context& context, const std::string& list, const std::string& oldName, const std::string& newName,
-              const std::string& output, std::ostream& out);
 
 // "12" or "0x0C" as a limit word; InputError otherwise.
 uint32_t ParseLimitWord(const std::string& text);
