@@ -9,6 +9,7 @@
 #include "tools/FileIo.h"
 #include "tools/JsonHost.h"
 #include "tools/ListFile.h"
+#include "tools/textform/TextForm.h"
 
 namespace {
 
@@ -186,5 +187,36 @@ int RunRename(const Context& context, const std::string& list, const std::string
     const int changed = loaded->MemSync(from, to);
     SaveListFile(*loaded, output);
     out << (changed ? "plain names changed\n" : "no plain name changed\n");
+    return EXIT_OK;
+}
+
+int RunDump(const Context& context, const std::string& list, const std::string& output, std::ostream& out)
+{
+    Session session(context);
+    const std::string text = textform::Dump(*session.Load(list));
+    if (output.empty()) {
+        out << text;
+        return EXIT_OK;
+    }
+    try {
+        WriteFileAtomically(output, text);
+    } catch (const FileError& e) {
+        throw InputError(output + ": " + e.what());
+    }
+    return EXIT_OK;
+}
+
+int RunBuild(const std::string& input, const std::string& output)
+{
+    const std::string name = input == "-" ? "standard input" : input;
+    std::unique_ptr<CStepchainData> list;
+    try {
+        list = textform::Build(ReadWholeFile(input));
+    } catch (const FileError& e) {
+        throw InputError(name + ": " + e.what());
+    } catch (const textform::FormError& e) {
+        throw InputError(name + ": " + e.what());
+    }
+    SaveListFile(*list, output);
     return EXIT_OK;
 }

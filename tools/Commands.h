@@ -29,6 +29,10 @@ int RunStore(const Context& context, const std::string& list, const std::string&
 int RunMergeLimit(const Context& context, const std::string& list, const std::string& limit, const std::string& output);
 int RunRename(const Context& context, const std::string& list, const std::string& oldName, const std::string& newName,
               const std::string& output, std::ostream& out);
+// The list as its JSON text form: to `out`, or written whole into `output` when given.
+int RunDump(const Context& context, const std::string& list, const std::string& output, std::ostream& out);
+// A text form (never a binary list) stored as a list file.
+int RunBuild(const std::string& input, const std::string& output);
 
 // "12" or "0x0C" as a limit word; InputError otherwise.
 uint32_t ParseLimitWord(const std::string& text);

@@ -1,6 +1,7 @@
 #include "tools/ListFile.h"
 
 #include "tools/FileIo.h"
+#include "tools/textform/TextForm.h"
 
 std::unique_ptr<CStepchainData> LoadListFile(const std::string& path)
 {
@@ -11,16 +12,25 @@ std::unique_ptr<CStepchainData> LoadListFile(const std::string& path)
     } catch (const FileError& e) {
         throw InputError(name + ": " + e.what());
     }
+    std::string whyNot;
+    try {
+        if (auto list = textform::TryBuild(bytes, whyNot))
+            return list;
+    } catch (const textform::FormError& e) {
+        throw InputError(name + ": " + e.what());
+    }
+    // Bytes that looked like JSON are most likely a broken text form: say both readings.
+    const std::string asText = whyNot.empty() ? std::string() : "; as the text form: " + whyNot;
     auto list = std::make_unique<CStepchainData>();
     CArchive ar(bytes);
     try {
         list->Serialize(ar);
     } catch (const CArchiveException& e) {
-        throw InputError(name + ": " + e.Describe());
+        throw InputError(name + ": " + e.Describe() + asText);
     }
     if (ar.GetRemaining() != 0) {
         throw InputError(name + ": " + std::to_string(ar.GetRemaining()) + " bytes after the end of the list at byte offset " +
-                         std::to_string(ar.GetPosition()));
+                         std::to_string(ar.GetPosition()) + asText);
     }
     return list;
 }

@@ -12,8 +12,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Loads a list file (or standard input for "-"); throws InputError naming
-// the file, the byte offset and what was wrong.
+// Loads a list file (or standard input for "-"), binary or the text form;
+// throws InputError naming the file, the byte offset or JSON path, and what
+// was wrong.
 std::unique_ptr<CStepchainData> LoadListFile(const std::string& path);
 
 // The list's bytes as the archive stores them; InputError when it cannot.

@@ -71,6 +71,15 @@ int main(int argc, char** argv)
     addOutput(rename);
     rename->add_option("--owner", context.owner, "object name of the list's owner");
 
+    CLI::App* dump = app.add_subcommand("dump", "the list as JSON text (UTF-8)");
+    addList(dump);
+    dump->add_option("-o,--output", output, "file to write instead of standard output");
+
+    std::string input;
+    CLI::App* build = app.add_subcommand("build", "store a list given as JSON text");
+    build->add_option("IN", input, "JSON text of a list, - for standard input")->required();
+    addOutput(build);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -106,6 +115,10 @@ int main(int argc, char** argv)
             return RunMergeLimit(context, list, limit, output);
         if (*rename)
             return RunRename(context, list, oldName, newName, output, std::cout);
+        if (*dump)
+            return RunDump(context, list, output, std::cout);
+        if (*build)
+            return RunBuild(input, output);
     } catch (const InputError& e) {
         std::cout.flush();
         std::cerr << "stepchain: " << e.what() << '\n';
