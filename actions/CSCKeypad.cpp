@@ -59,10 +59,13 @@ void CSCKeypad::Serialize(CArchive& ar)
     RangeMax.Serialize(ar);
     RangeMin.Serialize(ar);
     if (ar.IsStoring()) {
-        ar << (UseActLink != 0 ? kLinkLayout : kPlainLayout) << TotalDigits << FracFromMem << FracDigits;
+        // A link that is switched off is kept too, so that switching it on
+        // again finds it after the project was saved and opened.
+        const bool link = UseActLink != 0 || !ActLink.empty();
+        ar << (link ? kLinkLayout : kPlainLayout) << TotalDigits << FracFromMem << FracDigits;
         FracMem.Serialize(ar);
         ar << KeyPage << RangeCheck << UseMessage << Message;
-        if (UseActLink != 0)
+        if (link)
             ar << UseActLink << ActLink;
         return;
     }

@@ -111,6 +111,9 @@ TEST(CSCKeypad, ArchiveLayouts)
         {nodes + "FF FF FF FF 06 00 00 00 " + rest("02"), nodes + "FF FF FF FF 06 00 00 00 " + rest("02")},
         {nodes + "FE FF FF FF 06 00 00 00 " + rest("02") + " 01 00 00 00 05 41 21 42 21 43",
          nodes + "FE FF FF FF 06 00 00 00 " + rest("02") + " 01 00 00 00 05 58 21 42 21 43"},
+        // A link switched off keeps its target.
+        {nodes + "FE FF FF FF 06 00 00 00 " + rest("02") + " 00 00 00 00 01 41",
+         nodes + "FE FF FF FF 06 00 00 00 " + rest("02") + " 00 00 00 00 01 58"},
     };
     FakeHost host;
     host.translateLink = [](std::string& text) { text[0] = 'X'; };
@@ -130,7 +133,7 @@ TEST(CSCKeypad, ArchiveLayouts)
         reloaded.Serialize(again);
         EXPECT_EQ(again.GetStored(), out.GetStored());
     }
-    EXPECT_EQ(host.Count(hostmsg::TRANSLATE_LINK), 2);
+    EXPECT_EQ(host.Count(hostmsg::TRANSLATE_LINK), 4);
 }
 
 TEST(CSCKeypad, MemSyncFollowsTheDevicePartOnly)
