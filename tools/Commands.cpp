@@ -3,6 +3,7 @@
 #include "core/Cp932.h"
 #include "core/SpecExport.h"
 #include "core/Texts.h"
+#include "tools/CheckReport.h"
 #include "tools/ListFile.h"
 #include "tools/RowText.h"
 #include "tools/Session.h"
@@ -60,15 +61,8 @@ int RunCheck(const Context& context, const std::vector<std::string>& lists, std:
     Session session(context);
     int result = EXIT_OK;
     for (const std::string& path : lists) {
-        auto loaded = session.Load(path);
-        for (size_t row = 0; row < loaded->GetCount(); ++row) {
-            IStepchain* action = loaded->GetAt(row);
-            if (action->IsInvalid() == 0)
-                continue;
-            out << path << ": row " << row + 1 << ": " << cp932::ToUTF8(KindName(action->GetActionType())) << ": "
-                << CaptionLine(action) << '\n';
+        if (ReportRows(path, *session.Load(path), out))
             result = EXIT_INVALID_ROW;
-        }
     }
     return result;
 }

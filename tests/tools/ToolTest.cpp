@@ -89,8 +89,10 @@ TEST_F(Tool, ShowAndCheck)
 
     const Result check = Run("check " + kFlow + " " + list.string());
     EXPECT_EQ(check.code, 1);
-    EXPECT_EQ(check.out, list.string() + ": row 1: ラベル: 分岐先ラベル:'A'同名ラベルは定義できません\n" + list.string() +
-                             ": row 3: ラベル: 分岐先ラベル:'A'同名ラベルは定義できません\n");
+    EXPECT_EQ(check.out, list.string() + ": row 1: ラベル: 分岐先ラベル:'A'同名ラベルは定義できません\n"
+                                         "  - the label name 'A' is used again in row 3 / ラベル名'A'は3行目でも使われています\n" +
+                             list.string() + ": row 3: ラベル: 分岐先ラベル:'A'同名ラベルは定義できません\n"
+                                             "  - the label name 'A' is used again in row 1 / ラベル名'A'は1行目でも使われています\n");
     EXPECT_EQ(Run("check " + kFlow).code, 0);
 }
 
@@ -140,7 +142,7 @@ TEST_F(Tool, EveryCommandTakesEveryKind)
     for (const std::string& bytes : {EveryKind(), ReadFile(std::string(STEPCHAIN_EXAMPLES) + "/mixed.stepchain")}) {
         const fs::path list = File("list.stepchain", bytes);
         const fs::path out = m_dir / "out.stepchain";
-        for (const std::string host : {std::string(), " --host " + hostJson}) {
+        for (const std::string& host : {std::string(), " --host " + hostJson}) {
             for (const std::string command : {"script", "script --mode 1 --owner Btn1", "spec --raw", "spec --name P",
                                               "keywords", "keywords --raw", "show"}) {
                 const Result result = Run(command + " " + list.string() + host);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "core/CStepchainData.h"
+
+// Writes, row by row, a line for an invalid row with its reasons under it (UTF-8):
+//   PATH: row N: KIND: CAPTION
+//     - English reason / 日本語の理由
+// Answers whether a row is invalid.
+bool ReportRows(const std::string& path, CStepchainData& list, std::ostream& out);
