@@ -2,9 +2,12 @@
 
 #include "tools/Reasons.h"
 #include "tools/RowText.h"
+#include "tools/Warnings.h"
 
 bool ReportRows(const std::string& path, CStepchainData& list, std::ostream& out)
 {
+    const std::vector<Warning> warnings = ListWarnings(list);
+    auto warning = warnings.begin();
     bool invalid = false;
     for (size_t row = 0; row < list.GetCount(); ++row) {
         IStepchain* action = list.GetAt(row);
@@ -15,6 +18,9 @@ bool ReportRows(const std::string& path, CStepchainData& list, std::ostream& out
             for (const Reason& reason : InvalidReasons(list, action))
                 out << "  - " << reason.english << " / " << reason.japanese << '\n';
         }
+        for (; warning != warnings.end() && warning->row == row; ++warning)
+            out << where << "warning: " << KindText(action) << ": " << warning->text.english << " / "
+                << warning->text.japanese << '\n';
     }
     return invalid;
 }
