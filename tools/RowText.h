@@ -9,3 +9,6 @@ std::string KindText(IStepchain* action);
 
 // The caption of an action on one line of UTF-8; some captions end in a line feed.
 std::string CaptionLine(IStepchain* action);
+
+// "KIND: CAPTION", or the kind alone when the caption is empty.
+std::string KindAndCaption(IStepchain* action);

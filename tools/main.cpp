@@ -52,6 +52,12 @@ int main(int argc, char** argv)
     check->add_option("LIST", lists, "action-list files")->required();
     addHost(check);
 
+    std::string other;
+    CLI::App* diff = app.add_subcommand("diff", "the rows that differ between two lists; exit 1 when any do");
+    diff->add_option("A", list, "the first action-list file, - for standard input")->required();
+    diff->add_option("B", other, "the second action-list file")->required();
+    addHost(diff);
+
     CLI::App* store = app.add_subcommand("store", "load, then store again");
     addList(store);
     addOutput(store);
@@ -100,6 +106,8 @@ int main(int argc, char** argv)
             return RunShow(context, list, std::cout);
         if (*check)
             return RunCheck(context, lists, std::cout);
+        if (*diff)
+            return RunDiff(context, list, other, std::cout);
         if (*store)
             return RunStore(context, list, output);
         if (*mergeLimit)
