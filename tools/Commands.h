@@ -32,6 +32,11 @@ int RunStore(const Context& context, const std::string& list, const std::string&
 int RunMergeLimit(const Context& context, const std::string& list, const std::string& limit, const std::string& output);
 int RunRename(const Context& context, const std::string& list, const std::string& oldName, const std::string& newName,
               const std::string& output, std::ostream& out);
+// Renames in many lists: writes each list that changed back in place, or
+// with `dryRun` only tells what would change. Nothing is written unless
+// every list can be read and stored.
+int RunRenameLists(const Context& context, const std::string& oldName, const std::string& newName,
+                   const std::vector<std::string>& lists, bool dryRun, std::ostream& out);
 
 // "12" or "0x0C" as a limit word; InputError otherwise.
 uint32_t ParseLimitWord(const std::string& text);

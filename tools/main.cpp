@@ -68,14 +68,22 @@ int main(int argc, char** argv)
     addOutput(mergeLimit);
     mergeLimit->add_option("--limit", limit, "limit word, decimal or 0x hexadecimal")->required();
 
-    std::string oldName;
-    std::string newName;
-    CLI::App* rename = app.add_subcommand("rename", "rename a memory, or a device with *NAME");
-    addList(rename);
-    rename->add_option("OLD", oldName, "old name")->required();
-    rename->add_option("NEW", newName, "new name")->required();
-    addOutput(rename);
-    rename->add_option("--owner", context.owner, "object name of the list's owner");
+    std::vector<std::string> renameArgs;
+    bool inPlace = false;
+    bool dryRun = false;
+    CLI::App* rename = app.add_subcommand("rename", "rename a memory, or a device with *NAME, in one list or many");
+    rename->add_option("ARGS", renameArgs, "LIST OLD NEW with -o; OLD NEW LIST... with --in-place or --dry-run")
+        ->required();
+    auto* renameOutput = rename->add_option("-o,--output", output, "file to write; takes exactly one LIST");
+    auto* inPlaceFlag = rename->add_flag("--in-place", inPlace, "write each list that changes back to its file");
+    auto* dryRunFlag = rename->add_flag("--dry-run", dryRun, "print what would change in each list, write nothing");
+    renameOutput->excludes(inPlaceFlag)->excludes(dryRunFlag);
+    inPlaceFlag->excludes(dryRunFlag);
+    addHost(rename);
+    rename->add_option("--owner", context.owner, "object name of the lists' owner");
+    rename->footer("Forms:\n  stepchain rename LIST OLD NEW -o OUT\n  stepchain rename OLD NEW LIST... --in-place\n"
+                   "  stepchain rename OLD NEW LIST... --dry-run\n"
+                   "Nothing is written unless every LIST can be read.");
 
     try {
         app.parse(argc, argv);
@@ -112,8 +120,17 @@ int main(int argc, char** argv)
             return RunStore(context, list, output);
         if (*mergeLimit)
             return RunMergeLimit(context, list, limit, output);
-        if (*rename)
-            return RunRename(context, list, oldName, newName, output, std::cout);
+        if (*rename) {
+            if (renameOutput->count() != 0) {
+                if (renameArgs.size() != 3)
+                    throw InputError("rename with -o takes exactly LIST OLD NEW");
+                return RunRename(context, renameArgs[0], renameArgs[1], renameArgs[2], output, std::cout);
+            }
+            if ((!inPlace && !dryRun) || renameArgs.size() < 3)
+                throw InputError("rename takes LIST OLD NEW -o OUT, or OLD NEW LIST... with --in-place or --dry-run");
+            return RunRenameLists(context, renameArgs[0], renameArgs[1], {renameArgs.begin() + 2, renameArgs.end()},
+                                  dryRun, std::cout);
+        }
     } catch (const InputError& e) {
         std::cout.flush();
         std::cerr << "stepchain: " << e.what() << '\n';

@@ -166,4 +166,93 @@ TEST_F(Tool, DiffRefusesWhatItCannotRead)
     EXPECT_EQ(Run("diff - " + good.string(), Stored(Three)).code, 0);
 }
 
+// Two lists that name W0 and one that does not.
+class ToolRename : public Tool {
+protected:
+    void SetUp() override
+    {
+        Tool::SetUp();
+        first = File("first.stepchain", Stored([](CStepchainData& l) { SetValue(l, "W0", "1"); }));
+        second = File("second.stepchain", Stored([](CStepchainData& l) {
+                          Label(l, "A");
+                          SetValue(l, "W1", "W0");
+                      }));
+        other = File("other.stepchain", Stored([](CStepchainData& l) { SetValue(l, "W10", "W1"); }));
+        original = {ReadFile(first), ReadFile(second), ReadFile(other)};
+    }
+
+    std::vector<std::string> Contents() { return {ReadFile(first), ReadFile(second), ReadFile(other)}; }
+    std::string Lists() { return first.string() + " " + second.string() + " " + other.string(); }
+    size_t FileCount() { return std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()); }
+
+    fs::path first;
+    fs::path second;
+    fs::path other;
+    std::vector<std::string> original;
+};
+
+TEST_F(ToolRename, DryRunTellsEachChangeAndWritesNothing)
+{
+    const size_t files = FileCount() + 3; // the tool's stdin, stdout and stderr
+    const Result result = Run("rename W0 W9 " + Lists() + " --dry-run");
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.out, first.string() + ": row 1: 値セット: 'W0' → 'W9'\n" + second.string() +
+                              ": row 2: 値セット: 'W0' → 'W9'\n2 of 3 lists would change; nothing written\n");
+    EXPECT_EQ(Contents(), original);
+    EXPECT_EQ(FileCount(), files);
+}
+
+TEST_F(ToolRename, InPlaceWritesTheListsThatChange)
+{
+    const auto untouched = fs::last_write_time(other);
+    const Result result = Run("rename W0 W9 " + Lists() + " --in-place");
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.out.substr(result.out.rfind('\n', result.out.size() - 2) + 1),
+              "2 of 3 lists changed and written\n");
+    EXPECT_EQ(ReadFile(first), Stored([](CStepchainData& l) { SetValue(l, "W9", "1"); }));
+    EXPECT_EQ(ReadFile(second), Stored([](CStepchainData& l) {
+                  Label(l, "A");
+                  SetValue(l, "W1", "W9");
+              }));
+    EXPECT_EQ(ReadFile(other), original[2]);
+    EXPECT_EQ(fs::last_write_time(other), untouched);
+}
+
+struct RefusedRename {
+    const char* name;
+    const char* args; // FIRST, SECOND, MISSING stand for the paths
+};
+
+class ToolRenameRefused : public ToolRename, public testing::WithParamInterface<RefusedRename> {};
+
+TEST_P(ToolRenameRefused, WritesNothing)
+{
+    std::string args = GetParam().args;
+    for (const auto& [word, path] : {std::pair<std::string, fs::path>{"FIRST", first},
+                                     {"SECOND", second},
+                                     {"MISSING", m_dir / "missing.stepchain"},
+                                     {"OUT", m_dir / "out.stepchain"}}) {
+        for (size_t at = args.find(word); at != std::string::npos; at = args.find(word))
+            args.replace(at, word.size(), path.string());
+    }
+    // A readable list on standard input, so that only the refusal keeps "-" from being renamed.
+    const Result result = Run("rename " + args, original[0]);
+    EXPECT_EQ(result.code, 2);
+    EXPECT_EQ(result.err.rfind("stepchain: ", 0), 0u) << result.err;
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+    EXPECT_EQ(Contents(), original);
+    EXPECT_FALSE(fs::exists(m_dir / "out.stepchain"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ToolRenameRefused,
+                         testing::Values(RefusedRename{"OneListUnreadable", "W0 W9 FIRST MISSING SECOND --in-place"},
+                                         RefusedRename{"StandardInputInPlace", "W0 W9 FIRST - --in-place"},
+                                         RefusedRename{"NoMode", "W0 W9 FIRST SECOND"},
+                                         RefusedRename{"TwoModes", "W0 W9 FIRST --in-place --dry-run"},
+                                         RefusedRename{"OutputWithManyLists", "FIRST W0 W9 SECOND -o OUT"},
+                                         RefusedRename{"OutputWithDryRun", "FIRST W0 W9 -o OUT --dry-run"},
+                                         RefusedRename{"NoList", "W0 W9 --dry-run"},
+                                         RefusedRename{"NameBeyondCp932", "W0 W€9 FIRST --in-place"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }
