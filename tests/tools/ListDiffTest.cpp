@@ -2,30 +2,22 @@
 
 #include <sstream>
 
-#include "actions/CSCLabel.h"
-#include "actions/CSCSetValue.h"
-#include "core/CStepchainData.h"
+#include "tools/ListBuilder.h"
 #include "tools/ListDiff.h"
 
 namespace {
 
-// A list from words: a label for a capital letter, "=X" a set value of X,
-// "R" a redraw.
+// A list from words: a label for a name, "=X" a set value of X, "R" a redraw.
 void Fill(CStepchainData& list, const std::string& words)
 {
     std::istringstream in(words);
     for (std::string word; in >> word;) {
-        if (word == "R") {
+        if (word == "R")
             list.AddSC(list.CreateSC(SC_REFSH));
-        } else if (word[0] == '=') {
-            auto* set = static_cast<CSCSetValue*>(list.CreateSC(SC_SETVALUE));
-            set->Dest.m_name = word.substr(1);
-            list.AddSC(set);
-        } else {
-            auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-            label->m_name = word;
-            list.AddSC(label);
-        }
+        else if (word[0] == '=')
+            SetValue(list, word.substr(1), "1");
+        else
+            Label(list, word);
     }
 }
 
