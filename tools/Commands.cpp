@@ -1,79 +1,18 @@
 #include "tools/Commands.h"
 
-#include <memory>
-
 #include "core/Cp932.h"
 #include "core/SpecExport.h"
 #include "core/Texts.h"
-#include "host/IPWObject.h"
+#include "tools/CheckReport.h"
 #include "tools/FileIo.h"
-#include "tools/JsonHost.h"
 #include "tools/ListFile.h"
+#include "tools/RowText.h"
+#include "tools/Session.h"
 #include "tools/textform/TextForm.h"
 
 namespace {
 
-// An owner object named on the command line.
-class NamedObject : public IPWObject {
-public:
-    explicit NamedObject(std::string name) : m_name(std::move(name)) {}
-    std::string GetTypeName() const override { return "BUTTON"; }
-    int CanChange(CStepchainData*, int) override { return 1; }
-    void OnChanged(IPWProperty*) override {}
-    std::string GetObjectName() const override { return m_name; }
-
-private:
-    std::string m_name;
-};
-
-// A name given on the command line, as CP932.
-std::string CommandLineText(const std::string& utf8, const std::string& what)
-{
-    bool lossless = true;
-    std::string text = cp932::FromUTF8(utf8, &lossless);
-    if (!lossless)
-        throw InputError(what + " '" + utf8 + "' holds a character that CP932 cannot hold");
-    return text;
-}
-
-// The host and the owner for the time of one command.
-class Session {
-public:
-    explicit Session(const Context& context)
-    {
-        if (!context.hostPath.empty()) {
-            std::string text;
-            try {
-                text = ReadWholeFile(context.hostPath);
-                m_host = JsonHost::FromJson(text);
-            } catch (const std::exception& e) {
-                throw InputError(context.hostPath + ": " + e.what());
-            }
-            SetMainWindow(m_host.get());
-        }
-        if (context.owner)
-            m_owner = std::make_unique<NamedObject>(CommandLineText(*context.owner, "the owner name"));
-    }
-    ~Session() { SetMainWindow(nullptr); }
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
-
-    std::unique_ptr<CStepchainData> Load(const std::string& path) const
-    {
-        auto list = LoadListFile(path);
-        list->SetOwnerObj(m_owner.get());
-        return list;
-    }
-
-private:
-    std::unique_ptr<JsonHost> m_host;
-    std::unique_ptr<NamedObject> m_owner;
-};
-
 const char* InvalidMark(IStepchain* action) { return action->IsInvalid() != 0 ? "  (invalid)" : ""; }
-
-// A caption on one line of UTF-8; some captions end in a line feed.
-std::string CaptionLine(IStepchain* action) { return cp932::ToUTF8(cp932::RemoveAll(action->GetCaption(), "\n")); }
 
 }
 
@@ -124,15 +63,8 @@ int RunCheck(const Context& context, const std::vector<std::string>& lists, std:
     Session session(context);
     int result = EXIT_OK;
     for (const std::string& path : lists) {
-        auto loaded = session.Load(path);
-        for (size_t row = 0; row < loaded->GetCount(); ++row) {
-            IStepchain* action = loaded->GetAt(row);
-            if (action->IsInvalid() == 0)
-                continue;
-            out << path << ": row " << row + 1 << ": " << cp932::ToUTF8(KindName(action->GetActionType())) << ": "
-                << CaptionLine(action) << '\n';
+        if (ReportRows(path, *session.Load(path), out))
             result = EXIT_INVALID_ROW;
-        }
     }
     return result;
 }

@@ -9,6 +9,7 @@
 // Exit codes of the tool.
 inline constexpr int EXIT_OK = 0;
 inline constexpr int EXIT_INVALID_ROW = 1;
+inline constexpr int EXIT_LISTS_DIFFER = 1;
 inline constexpr int EXIT_BAD_INPUT = 2;
 
 // What every command may take: a host description and an owner name (UTF-8).
@@ -25,6 +26,8 @@ int RunSpecRaw(const Context& context, const std::string& list, std::ostream& ou
 int RunKeywords(const Context& context, const std::string& list, bool raw, std::ostream& out);
 int RunShow(const Context& context, const std::string& list, std::ostream& out);
 int RunCheck(const Context& context, const std::vector<std::string>& lists, std::ostream& out);
+// The rows that differ between two lists (UTF-8); EXIT_LISTS_DIFFER when any do.
+int RunDiff(const Context& context, const std::string& before, const std::string& after, std::ostream& out);
 int RunStore(const Context& context, const std::string& list, const std::string& output);
 int RunMergeLimit(const Context& context, const std::string& list, const std::string& limit, const std::string& output);
 int RunRename(const Context& context, const std::string& list, const std::string& oldName, const std::string& newName,
@@ -33,6 +36,11 @@ int RunRename(const Context& context, const std::string& list, const std::string
 int RunDump(const Context& context, const std::string& list, const std::string& output, std::ostream& out);
 // A text form (never a binary list) stored as a list file.
 int RunBuild(const std::string& input, const std::string& output);
+// Renames in many lists: writes each list that changed back in place, or
+// with `dryRun` only tells what would change. Nothing is written unless
+// every list can be read and stored.
+int RunRenameLists(const Context& context, const std::string& oldName, const std::string& newName,
+                   const std::vector<std::string>& lists, bool dryRun, std::ostream& out);
 
 // "12" or "0x0C" as a limit word; InputError otherwise.
 uint32_t ParseLimitWord(const std::string& text);

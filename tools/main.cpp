@@ -52,6 +52,12 @@ int main(int argc, char** argv)
     check->add_option("LIST", lists, "action-list files")->required();
     addHost(check);
 
+    std::string other;
+    CLI::App* diff = app.add_subcommand("diff", "the rows that differ between two lists; exit 1 when any do");
+    diff->add_option("A", list, "the first action-list file, - for standard input")->required();
+    diff->add_option("B", other, "the second action-list file")->required();
+    addHost(diff);
+
     CLI::App* store = app.add_subcommand("store", "load, then store again");
     addList(store);
     addOutput(store);
@@ -62,14 +68,22 @@ int main(int argc, char** argv)
     addOutput(mergeLimit);
     mergeLimit->add_option("--limit", limit, "limit word, decimal or 0x hexadecimal")->required();
 
-    std::string oldName;
-    std::string newName;
-    CLI::App* rename = app.add_subcommand("rename", "rename a memory, or a device with *NAME");
-    addList(rename);
-    rename->add_option("OLD", oldName, "old name")->required();
-    rename->add_option("NEW", newName, "new name")->required();
-    addOutput(rename);
-    rename->add_option("--owner", context.owner, "object name of the list's owner");
+    std::vector<std::string> renameArgs;
+    bool inPlace = false;
+    bool dryRun = false;
+    CLI::App* rename = app.add_subcommand("rename", "rename a memory, or a device with *NAME, in one list or many");
+    rename->add_option("ARGS", renameArgs, "LIST OLD NEW with -o; OLD NEW LIST... with --in-place or --dry-run")
+        ->required();
+    auto* renameOutput = rename->add_option("-o,--output", output, "file to write; takes exactly one LIST");
+    auto* inPlaceFlag = rename->add_flag("--in-place", inPlace, "write each list that changes back to its file");
+    auto* dryRunFlag = rename->add_flag("--dry-run", dryRun, "print what would change in each list, write nothing");
+    renameOutput->excludes(inPlaceFlag)->excludes(dryRunFlag);
+    inPlaceFlag->excludes(dryRunFlag);
+    addHost(rename);
+    rename->add_option("--owner", context.owner, "object name of the lists' owner");
+    rename->footer("Forms:\n  stepchain rename LIST OLD NEW -o OUT\n  stepchain rename OLD NEW LIST... --in-place\n"
+                   "  stepchain rename OLD NEW LIST... --dry-run\n"
+                   "Nothing is written unless every LIST can be read.");
 
     CLI::App* dump = app.add_subcommand("dump", "the list as JSON text (UTF-8)");
     addList(dump);
@@ -109,12 +123,23 @@ int main(int argc, char** argv)
             return RunShow(context, list, std::cout);
         if (*check)
             return RunCheck(context, lists, std::cout);
+        if (*diff)
+            return RunDiff(context, list, other, std::cout);
         if (*store)
             return RunStore(context, list, output);
         if (*mergeLimit)
             return RunMergeLimit(context, list, limit, output);
-        if (*rename)
-            return RunRename(context, list, oldName, newName, output, std::cout);
+        if (*rename) {
+            if (renameOutput->count() != 0) {
+                if (renameArgs.size() != 3)
+                    throw InputError("rename with -o takes exactly LIST OLD NEW");
+                return RunRename(context, renameArgs[0], renameArgs[1], renameArgs[2], output, std::cout);
+            }
+            if ((!inPlace && !dryRun) || renameArgs.size() < 3)
+                throw InputError("rename takes LIST OLD NEW -o OUT, or OLD NEW LIST... with --in-place or --dry-run");
+            return RunRenameLists(context, renameArgs[0], renameArgs[1], {renameArgs.begin() + 2, renameArgs.end()},
+                                  dryRun, std::cout);
+        }
         if (*dump)
             return RunDump(context, list, output, std::cout);
         if (*build)

@@ -11,10 +11,9 @@
 #include <sstream>
 #include <string>
 
-// Runs the built tool on files in a folder of the test's own, as a user would.
-
 namespace fs = std::filesystem;
 
+// What a run of the tool gave.
 struct Result {
     int code;
     std::string out;
@@ -34,6 +33,7 @@ inline void WriteFile(const fs::path& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// A test that runs the built tool on files in a directory of its own.
 class Tool : public testing::Test {
 protected:
     void SetUp() override

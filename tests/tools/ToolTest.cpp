@@ -1,7 +1,8 @@
-#include "ToolFixture.h"
+#include <gtest/gtest.h>
 
 #include "core/CStepchainData.h"
 #include "support/Bytes.h"
+#include "tools/ToolFixture.h"
 
 namespace {
 
@@ -32,8 +33,10 @@ TEST_F(Tool, ShowAndCheck)
 
     const Result check = Run("check " + kFlow + " " + list.string());
     EXPECT_EQ(check.code, 1);
-    EXPECT_EQ(check.out, list.string() + ": row 1: ラベル: 分岐先ラベル:'A'同名ラベルは定義できません\n" + list.string() +
-                             ": row 3: ラベル: 分岐先ラベル:'A'同名ラベルは定義できません\n");
+    EXPECT_EQ(check.out, list.string() + ": row 1: ラベル: 分岐先ラベル:'A'同名ラベルは定義できません\n"
+                                         "  - the label name 'A' is used again in row 3 / ラベル名'A'は3行目でも使われています\n" +
+                             list.string() + ": row 3: ラベル: 分岐先ラベル:'A'同名ラベルは定義できません\n"
+                                             "  - the label name 'A' is used again in row 1 / ラベル名'A'は1行目でも使われています\n");
     EXPECT_EQ(Run("check " + kFlow).code, 0);
 }
 

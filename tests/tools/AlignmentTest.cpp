@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "tools/Alignment.h"
+
+namespace {
+
+std::vector<std::pair<size_t, size_t>> Align(const std::string& a, const std::string& b)
+{
+    return AlignRows(a.size(), b.size(), [&](size_t i, size_t j) { return a[i] == b[j]; });
+}
+
+// The length of a longest common subsequence, by the textbook table.
+size_t LcsLength(const std::string& a, const std::string& b)
+{
+    std::vector<std::vector<size_t>> table(a.size() + 1, std::vector<size_t>(b.size() + 1, 0));
+    for (size_t i = 1; i <= a.size(); ++i) {
+        for (size_t j = 1; j <= b.size(); ++j)
+            table[i][j] = a[i - 1] == b[j - 1] ? table[i - 1][j - 1] + 1 : std::max(table[i - 1][j], table[i][j - 1]);
+    }
+    return table[a.size()][b.size()];
+}
+
+TEST(Alignment, KeepsALongestCommonSubsequenceOfRandomSequences)
+{
+    std::mt19937 random(20240601);
+    for (int round = 0; round < 3000; ++round) {
+        const unsigned alphabet = 1 + random() % 4;
+        std::string text[2];
+        for (std::string& t : text) {
+            t.resize(random() % 24);
+            for (char& c : t)
+                c = static_cast<char>('a' + random() % alphabet);
+        }
+        const auto pairs = Align(text[0], text[1]);
+        for (size_t p = 0; p < pairs.size(); ++p) {
+            ASSERT_EQ(text[0].at(pairs[p].first), text[1].at(pairs[p].second));
+            if (p > 0) {
+                ASSERT_TRUE(pairs[p - 1].first < pairs[p].first && pairs[p - 1].second < pairs[p].second);
+            }
+        }
+        ASSERT_EQ(pairs.size(), LcsLength(text[0], text[1])) << text[0] << " / " << text[1];
+    }
+}
+
+TEST(Alignment, FindsFewEditsInLongSequences)
+{
+    std::string a(20000, 'a');
+    for (size_t i = 0; i < a.size(); ++i)
+        a[i] = static_cast<char>('a' + (i * 7919) % 26);
+    std::string b = a;
+    b.erase(100, 3);
+    b.insert(15000, "zzzz");
+    b[9000] = '#';
+    EXPECT_EQ(Align(a, b).size(), a.size() - 4);
+    EXPECT_TRUE(Align("", "abc").empty());
+    EXPECT_TRUE(Align("abc", "").empty());
+}
+
+}

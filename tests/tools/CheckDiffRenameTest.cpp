@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include "actions/CSCActionLink.h"
+#include "actions/CSCCalc.h"
+#include "actions/CSCComm.h"
+#include "actions/CSCKeypad.h"
+#include "actions/CSCString.h"
+#include "tools/ListBuilder.h"
+#include "tools/ToolFixture.h"
+
+namespace {
+
+void Repeating(CStepchainData& list)
+{
+    auto& calc = Add<CSCCalc>(list, SC_CALC);
+    calc.Dest.m_name = "W0";
+    calc.Delta.m_name = "1";
+    calc.AutoRepeat = 1;
+}
+
+TEST_F(Tool, CheckSaysWhyUnderTheRowAndWarnsAfterIt)
+{
+    const fs::path list = File("list.stepchain", Stored([](CStepchainData& l) {
+                                   SetValue(l, "", "");
+                                   Label(l, "Exit");
+                                   auto& text = Add<CSCString>(l, SC_STRING);
+                                   text.Target.m_name = "TXT1";
+                                   text.Operation = CSCString::OP_SET_TEXT;
+                                   text.Text = "A\nB";
+                                   Add<CSCComm>(l, SC_COMM).Content.m_name = "GO\r";
+                               }));
+    const Result check = Run("check " + list.string());
+    EXPECT_EQ(check.code, 1);
+    const std::string at = list.string() + ": row ";
+    EXPECT_EQ(check.out, at + "1: 値セット: !入力にエラーがあります\n"
+                              "  - the destination is empty / 代入先が未入力です\n"
+                              "  - the value to set is empty / セット値が未入力です\n" +
+                             at + "2: warning: ラベル: the label 'Exit' is the same as the exit label "
+                                  "_[NAME]_[EVENT]_Exit that ends the event's code / "
+                                  "ラベル'Exit'はイベントの終了ラベル_[NAME]_[EVENT]_Exitと同じです\n" +
+                             at + "3: warning: 文字列操作: the literal text holds a line break, which splits its "
+                                  "script line / 文字指定に改行が含まれ、スクリプトの行が分かれます\n" +
+                             at + "4: warning: 通信出力: the message holds a line break, which splits its script "
+                                  "line / メッセージに改行が含まれ、スクリプトの行が分かれます\n");
+}
+
+TEST_F(Tool, WarningsLeaveTheExitCodeAlone)
+{
+    const fs::path list = File("list.stepchain", Stored([](CStepchainData& l) {
+                                   Repeating(l);
+                                   Repeating(l);
+                               }));
+    const Result blocking = Run("check " + list.string());
+    EXPECT_EQ(blocking.code, 0);
+    EXPECT_EQ(blocking.out.rfind(list.string() + ": row 2: warning: 加減算: auto-repeat here and in row 1", 0), 0u);
+    const fs::path host = File("host.json", R"({"settings": {"model": "CAVO-7"}})");
+    const Result periodic = Run("check " + list.string() + " --host " + host.string());
+    EXPECT_EQ(periodic.code, 0);
+    EXPECT_EQ(periodic.out, "");
+}
+
+TEST_F(Tool, DiffShowsRowsAddedRemovedMovedAndChanged)
+{
+    const fs::path a = File("a.stepchain", Stored([](CStepchainData& l) {
+                                SetValue(l, "W0", "1");
+                                Label(l, "A");
+                                SetValue(l, "W2", "3");
+                                Label(l, "B");
+                            }));
+    const fs::path b = File("b.stepchain", Stored([](CStepchainData& l) {
+                                Label(l, "A");
+                                SetValue(l, "W0", "1");
+                                SetValue(l, "W2", "3");
+                                Label(l, "完了");
+                                l.AddSC(l.CreateSC(SC_REFSH));
+                            }));
+    const Result result = Run("diff " + a.string() + " " + b.string());
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.out, "moved A1 → B2: 値セット: W0へ1を書込み\n"
+                          "changed A4 → B4: ラベル\n  - 分岐先ラベル:'B'\n  + 分岐先ラベル:'完了'\n"
+                          "added B5: 描画更新\n");
+    const Result removed = Run("diff " + b.string() + " " + a.string());
+    EXPECT_EQ(removed.out.substr(removed.out.rfind("removed")), "removed A5: 描画更新\n");
+    const Result same = Run("diff - " + a.string(), ReadFile(a));
+    EXPECT_EQ(same.code, 0);
+    EXPECT_EQ(same.out, "");
+    EXPECT_EQ(Run("diff " + a.string() + " " + (m_dir / "missing").string()).code, 2);
+    EXPECT_EQ(Run("diff " + a.string()).code, 2);
+}
+
+// Two lists that name W0 and one that does not.
+class ToolRename : public Tool {
+protected:
+    void SetUp() override
+    {
+        Tool::SetUp();
+        first = File("first.stepchain", Stored([](CStepchainData& l) { SetValue(l, "W0", "1"); }));
+        second = File("second.stepchain", Stored([](CStepchainData& l) {
+                          Label(l, "A");
+                          SetValue(l, "W1", "W0");
+                      }));
+        other = File("other.stepchain", Stored([](CStepchainData& l) { SetValue(l, "W10", "W1"); }));
+        original = Contents();
+    }
+
+    std::vector<std::string> Contents() { return {ReadFile(first), ReadFile(second), ReadFile(other)}; }
+    std::string Lists() { return first.string() + " " + second.string() + " " + other.string(); }
+
+    fs::path first;
+    fs::path second;
+    fs::path other;
+    std::vector<std::string> original;
+};
+
+TEST_F(ToolRename, DryRunTellsEachChangeAndWritesNothing)
+{
+    const auto files = [this] { return std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()); };
+    const auto before = files() + 3;  // the tool's stdin, stdout and stderr
+    const Result result = Run("rename W0 W9 " + Lists() + " --dry-run");
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.out, first.string() + ": row 1: 値セット: 'W0' → 'W9'\n" + second.string() +
+                              ": row 2: 値セット: 'W0' → 'W9'\n2 of 3 lists would change; nothing written\n");
+    EXPECT_EQ(Contents(), original);
+    EXPECT_EQ(files(), before);
+
+    const fs::path device = File("device.stepchain", Stored([](CStepchainData& l) {
+                                     SetValue(l, "PLC1.D0", "5");
+                                     Add<CSCActionLink>(l, SC_ACTIONLINK).m_target = "PLC1!Btn1!Push";
+                                     auto& keypad = Add<CSCKeypad>(l, SC_KEYPAD);
+                                     keypad.UseActLink = 1;
+                                     keypad.ActLink = "PLC1";
+                                 }));
+    const std::string at = device.string() + ": row ";
+    EXPECT_EQ(Run("rename '*PLC1' PLC2 " + device.string() + " --dry-run").out,
+              at + "1: 値セット: 'PLC1.D0' → 'PLC2.D0'\n" + at +
+                  "2: アクションリンク: アクションリンクの設定:'PLC1!Btn1' → アクションリンクの設定:'PLC2!Btn1'\n" + at +
+                  "3: キーパッド呼出: settings not shown in the caption changed\n"
+                  "1 of 1 lists would change; nothing written\n");
+}
+
+TEST_F(ToolRename, InPlaceWritesTheListsThatChange)
+{
+    const auto untouched = fs::last_write_time(other);
+    const Result result = Run("rename W0 W9 " + Lists() + " --in-place");
+    EXPECT_EQ(result.code, 0);
+    EXPECT_NE(result.out.find("\n2 of 3 lists changed and written\n"), std::string::npos) << result.out;
+    EXPECT_EQ(ReadFile(first), Stored([](CStepchainData& l) { SetValue(l, "W9", "1"); }));
+    EXPECT_EQ(ReadFile(second), Stored([](CStepchainData& l) {
+                  Label(l, "A");
+                  SetValue(l, "W1", "W9");
+              }));
+    EXPECT_EQ(ReadFile(other), original[2]);
+    EXPECT_EQ(fs::last_write_time(other), untouched);
+}
+
+class ToolRenameRefused : public ToolRename, public testing::WithParamInterface<const char*> {};
+
+TEST_P(ToolRenameRefused, WritesNothing)
+{
+    std::string args = GetParam();
+    for (const auto& [word, path] : {std::pair<std::string, fs::path>{"FIRST", first}, {"SECOND", second},
+                                     {"MISSING", m_dir / "missing"}, {"OUT", m_dir / "out"}}) {
+        for (size_t at = args.find(word); at != std::string::npos; at = args.find(word))
+            args.replace(at, word.size(), path.string());
+    }
+    // A readable list on standard input, so that only the refusal keeps "-" from being renamed.
+    const Result result = Run("rename " + args, original[0]);
+    EXPECT_EQ(result.code, 2);
+    EXPECT_EQ(result.err.rfind("stepchain: ", 0), 0u) << result.err;
+    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+    EXPECT_EQ(Contents(), original);
+    EXPECT_FALSE(fs::exists(m_dir / "out"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ToolRenameRefused,
+                         testing::Values("W0 W9 FIRST MISSING SECOND --in-place", "W0 W9 FIRST - --in-place",
+                                         "W0 W9 FIRST SECOND", "W0 W9 FIRST --in-place --dry-run",
+                                         "FIRST W0 W9 SECOND -o OUT", "FIRST W0 W9 -o OUT --dry-run",
+                                         "W0 W9 --dry-run", "W0 W€9 FIRST --in-place"));
+
+}

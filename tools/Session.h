@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "core/CStepchainData.h"
+#include "tools/Commands.h"
+
+class JsonHost;
+class IPWObject;
+
+// A name given on the command line (UTF-8) as CP932; InputError when CP932
+// cannot hold it. `what` names the argument in the message.
+std::string CommandLineText(const std::string& utf8, const std::string& what);
+
+// The host and the owner for the time of one command: the host description
+// becomes the main window, and every list loaded is given the owner.
+class Session {
+public:
+    explicit Session(const Context& context);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    std::unique_ptr<CStepchainData> Load(const std::string& path) const;
+
+private:
+    std::unique_ptr<JsonHost> m_host;
+    std::unique_ptr<IPWObject> m_owner;
+};
