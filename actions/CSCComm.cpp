@@ -10,11 +10,16 @@ int CSCComm::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this,
 
 void CSCComm::Serialize(CArchive& ar)
 {
-    Content.Serialize(ar);
     if (ar.IsStoring()) {
+        Content.Serialize(ar);
         ar << static_cast<LONG>(ContentKind);
         return;
     }
+    // A node without a kind suffix keeps the kind it had, and a new action
+    // starts as a literal-text message: a memory value stored as an ordinary
+    // memory would come back as literal text, out of reach of renames.
+    Content.m_kind = CVXMemNode::KIND_MEMORY;
+    Content.Serialize(ar);
     LONG kind = 0;
     ar >> kind;
     ContentKind = kind;
