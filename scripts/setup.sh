@@ -2,7 +2,7 @@
 # Installs what the build needs, when it is missing (Debian 12, as root).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev nlohmann-json3-dev libcli11-dev)
+packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
