@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -82,16 +83,30 @@ size_t CharLength(std::string_view text, size_t pos)
     return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
 }
 
+namespace {
+
+// The first character start at or after `target`, walking from the character start `pos`.
+size_t NextCharStart(std::string_view text, size_t pos, size_t target)
+{
+    while (pos < target)
+        pos += CharLength(text, pos);
+    return pos;
+}
+
+}
+
+// A byte-wise search proposes the matches, which is fast, and only a match
+// where a character begins counts; the search goes on from the character
+// start after a match that begins inside a character.
 size_t Find(std::string_view text, std::string_view pattern, size_t from)
 {
     if (pattern.empty() || pattern.size() > text.size())
         return std::string_view::npos;
-    size_t pos = 0;
-    while (pos < from && pos < text.size())
-        pos += CharLength(text, pos);
-    for (; pos + pattern.size() <= text.size(); pos += CharLength(text, pos)) {
-        if (text.compare(pos, pattern.size(), pattern) == 0)
-            return pos;
+    size_t pos = NextCharStart(text, 0, std::min(from, text.size()));
+    for (size_t match = text.find(pattern, pos); match != std::string_view::npos; match = text.find(pattern, pos)) {
+        pos = NextCharStart(text, pos, match);
+        if (pos == match)
+            return match;
     }
     return std::string_view::npos;
 }
@@ -103,19 +118,20 @@ bool Contains(std::string_view text, std::string_view pattern)
 
 std::string ReplaceAll(std::string_view text, std::string_view pattern, std::string_view replacement)
 {
+    if (pattern.empty())
+        return std::string(text);
     std::string out;
     out.reserve(text.size());
     size_t pos = 0;
-    while (pos < text.size()) {
-        if (!pattern.empty() && text.compare(pos, pattern.size(), pattern) == 0) {
-            out.append(replacement);
-            pos += pattern.size();
+    size_t copied = 0;
+    for (size_t match = text.find(pattern); match != std::string_view::npos; match = text.find(pattern, pos)) {
+        pos = NextCharStart(text, pos, match);
+        if (pos != match)
             continue;
-        }
-        const size_t len = CharLength(text, pos);
-        out.append(text.substr(pos, len));
-        pos += len;
+        out.append(text.substr(copied, match - copied)).append(replacement);
+        pos = copied = match + pattern.size();
     }
+    out.append(text.substr(copied));
     return out;
 }
 
