@@ -83,30 +83,28 @@ size_t CharLength(std::string_view text, size_t pos)
     return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
 }
 
-namespace {
-
-// The first character start at or after `target`, walking from the character start `pos`.
-size_t NextCharStart(std::string_view text, size_t pos, size_t target)
+size_t CharStartAtOrAfter(std::string_view text, size_t known, size_t target)
 {
-    while (pos < target)
-        pos += CharLength(text, pos);
-    return pos;
+    if (target >= text.size())
+        return target;
+    size_t run = 0;
+    while (target - run > known && IsLeadByte(static_cast<unsigned char>(text[target - run - 1])))
+        ++run;
+    return run % 2 == 0 ? target : target + 1;
 }
 
-}
-
-// A byte-wise search proposes the matches, which is fast, and only a match
-// where a character begins counts; the search goes on from the character
-// start after a match that begins inside a character.
+// A byte-wise search proposes the matches, and only a match where a
+// character begins counts; after one that begins inside a character the
+// search goes on from the next character start, one byte further.
 size_t Find(std::string_view text, std::string_view pattern, size_t from)
 {
     if (pattern.empty() || pattern.size() > text.size())
         return std::string_view::npos;
-    size_t pos = NextCharStart(text, 0, std::min(from, text.size()));
+    size_t pos = CharStartAtOrAfter(text, 0, std::min(from, text.size()));
     for (size_t match = text.find(pattern, pos); match != std::string_view::npos; match = text.find(pattern, pos)) {
-        pos = NextCharStart(text, pos, match);
-        if (pos == match)
+        if (CharStartAtOrAfter(text, pos, match) == match)
             return match;
+        pos = match + 1;
     }
     return std::string_view::npos;
 }
@@ -116,30 +114,39 @@ bool Contains(std::string_view text, std::string_view pattern)
     return Find(text, pattern) != std::string_view::npos;
 }
 
-std::string ReplaceAll(std::string_view text, std::string_view pattern, std::string_view replacement)
+namespace {
+
+// The text with every match replaced, given the first match.
+std::string ReplacedFrom(std::string_view text, std::string_view pattern, std::string_view replacement, size_t match)
 {
-    if (pattern.empty())
-        return std::string(text);
     std::string out;
-    out.reserve(text.size());
-    size_t pos = 0;
+    out.reserve(text.size() + replacement.size());
     size_t copied = 0;
-    for (size_t match = text.find(pattern); match != std::string_view::npos; match = text.find(pattern, pos)) {
-        pos = NextCharStart(text, pos, match);
-        if (pos != match)
-            continue;
+    while (match != std::string_view::npos) {
         out.append(text.substr(copied, match - copied)).append(replacement);
-        pos = copied = match + pattern.size();
+        copied = match + pattern.size();
+        // A match ends where a character begins: the search goes on from there.
+        const size_t next = Find(text.substr(copied), pattern);
+        match = next == std::string_view::npos ? next : copied + next;
     }
     out.append(text.substr(copied));
     return out;
 }
 
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view pattern, std::string_view replacement)
+{
+    const size_t first = Find(text, pattern);
+    return first == std::string_view::npos ? std::string(text) : ReplacedFrom(text, pattern, replacement, first);
+}
+
 bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement)
 {
-    if (!Contains(text, pattern))
+    const size_t first = Find(text, pattern);
+    if (first == std::string_view::npos)
         return false;
-    text = ReplaceAll(text, pattern, replacement);
+    text = ReplacedFrom(text, pattern, replacement, first);
     return true;
 }
 

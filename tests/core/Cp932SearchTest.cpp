@@ -1,6 +1,7 @@
 // The character-aware searches against their rule, walked one character at a time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "core/Cp932.h"
@@ -29,6 +30,14 @@ size_t RuleFind(std::string_view text, std::string_view pattern, size_t from)
     return npos;
 }
 
+size_t RuleCharStart(std::string_view text, size_t target)
+{
+    size_t pos = 0;
+    while (pos < target)
+        pos += CharBytes(text, pos);
+    return pos;
+}
+
 std::string RuleReplace(std::string_view text, std::string_view pattern, std::string_view replacement)
 {
     std::string out;
@@ -44,7 +53,7 @@ std::string RuleReplace(std::string_view text, std::string_view pattern, std::st
     return out;
 }
 
-TEST(Cp932Search, FindAndReplaceFollowTheCharacterRule)
+TEST(Cp932Search, FindReplaceAndCharacterStartsFollowTheRule)
 {
     // Lead bytes next to the bytes of the patterns, so that matches begin
     // inside characters as often as at their starts.
@@ -61,6 +70,12 @@ TEST(Cp932Search, FindAndReplaceFollowTheCharacterRule)
             << ToHex(text) << " / " << ToHex(pattern) << " from " << from;
         ASSERT_EQ(ToHex(cp932::ReplaceAll(text, pattern, "<>")), ToHex(RuleReplace(text, pattern, "<>")))
             << ToHex(text) << " / " << ToHex(pattern);
+        const size_t target = std::min(from, text.size());
+        size_t known = RuleCharStart(text, random() % (target + 1));
+        if (known > target)
+            known = 0;
+        ASSERT_EQ(cp932::CharStartAtOrAfter(text, known, target), RuleCharStart(text, target))
+            << ToHex(text) << " from " << known << " to " << target;
     }
 }
 
