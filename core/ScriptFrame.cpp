@@ -4,6 +4,7 @@
 
 #include "core/CStepchainData.h"
 #include "core/Cp932.h"
+#include "core/RowSample.h"
 #include "core/Texts.h"
 #include "host/HostApi.h"
 #include "host/IPWObject.h"
@@ -64,6 +65,8 @@ public:
         m_scanFrom = std::min(scan, nextScan);
     }
 
+    size_t Size() const { return m_text.size(); }
+    void Reserve(size_t size) { m_text.reserve(size); }
     std::string Take() { return std::move(m_text); }
 
 private:
@@ -82,12 +85,19 @@ std::string CStepchainData::ExportStr(int mode)
         const long long i = static_cast<long long>(row);
         return m_owner != nullptr ? Format("_%s_[EVENT]_L%d_", {ownerName, i}) : Format("_[NAME]_[EVENT]_L%d_", {i});
     };
+    // The last pass writes most of the script: its first rows size the whole.
+    auto reserveAfter = [&](const RowSample& sample, size_t done) {
+        if (const size_t room = sample.RoomAfter(done, script.Size()))
+            script.Reserve(room);
+    };
 
     if (!host::HasLayers()) {
+        const RowSample sample(m_actions.size(), script.Size());
         for (size_t row = 0; row < m_actions.size(); ++row) {
             const long long i = static_cast<long long>(row);
             const std::string key = m_owner != nullptr ? Format("%s_%d_", {ownerName, i}) : Format("[NAME]_%d_", {i});
             script.Append(m_actions[row]->ExportStr(key, m_owner));
+            reserveAfter(sample, row + 1);
         }
         script.Append(kExitLabel);
         return script.Take();
@@ -100,17 +110,20 @@ std::string CStepchainData::ExportStr(int mode)
             script.ReplaceClsId(lineLabel(row));
         }
     }
+    const RowSample sample(m_actions.size(), script.Size());
     if (mode == 1) {
         const std::string interval = PASS_INTERVAL;
         for (size_t row = 0; row < m_actions.size(); ++row) {
             script.Append(m_actions[row]->ExportStr(interval, m_owner));
             script.ReplaceClsId(lineLabel(row));
+            reserveAfter(sample, row + 1);
         }
     } else {
         for (size_t row = 0; row < m_actions.size(); ++row) {
             const std::string label = lineLabel(row);
             script.Append(m_actions[row]->ExportStr(label, m_owner));
             script.ReplaceClsId(label);
+            reserveAfter(sample, row + 1);
         }
     }
     if (mode == 0)
