@@ -27,20 +27,23 @@ void LoadMixedList(benchmark::State& state)
         FillMixed(list, kLongest);
         bytes = Store(list);
     }
+    const long faults = MinorFaults();
     for (auto _ : state) {
         std::unique_ptr<CStepchainData> list = Load(bytes);
         state.PauseTiming();
         list.reset();
         state.ResumeTiming();
     }
+    state.counters["faults"] =
+        benchmark::Counter(static_cast<double>(MinorFaults() - faults), benchmark::Counter::kAvgIterations);
 
     // Heap use of one load: the peak while loading (the archive's copy of
     // the bytes included) and what the loaded list keeps.
-    const size_t before = heap::LiveBytes();
-    heap::ResetPeak();
+    heap::StartCounting();
     std::unique_ptr<CStepchainData> list = Load(bytes);
-    state.counters["peak_MB"] = static_cast<double>(heap::PeakBytes() - before) / 1e6;
-    state.counters["list_MB"] = static_cast<double>(heap::LiveBytes() - before) / 1e6;
+    const heap::Use use = heap::StopCounting();
+    state.counters["peak_MB"] = static_cast<double>(use.peak) / 1e6;
+    state.counters["list_MB"] = static_cast<double>(use.kept) / 1e6;
     state.counters["archive_MB"] = static_cast<double>(bytes.size()) / 1e6;
 }
 
@@ -49,11 +52,14 @@ void StoreMixedList(benchmark::State& state)
     BenchHost host;
     CStepchainData list;
     FillMixed(list, kLongest);
+    const long faults = MinorFaults();
     for (auto _ : state) {
         CArchive out;
         list.Serialize(out);
         benchmark::DoNotOptimize(out.GetStored().data());
     }
+    state.counters["faults"] =
+        benchmark::Counter(static_cast<double>(MinorFaults() - faults), benchmark::Counter::kAvgIterations);
 }
 
 BENCHMARK(LoadMixedList)->Unit(benchmark::kMillisecond);

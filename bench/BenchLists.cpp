@@ -1,5 +1,7 @@
 #include "BenchLists.h"
 
+#include <sys/resource.h>
+
 #include "host/HostMessages.h"
 #include "support/RandomList.h"
 
@@ -32,4 +34,11 @@ std::string Store(CStepchainData& list)
     CArchive ar;
     list.Serialize(ar);
     return ar.GetStored();
+}
+
+long MinorFaults()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
 }

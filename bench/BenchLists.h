@@ -33,3 +33,6 @@ public:
 void FillMixed(CStepchainData& list, size_t count);
 
 std::string Store(CStepchainData& list);
+
+// Minor page faults of the process so far: fresh memory is what they cost.
+long MinorFaults();

@@ -8,27 +8,29 @@
 
 namespace {
 
-std::atomic<size_t> g_live{0};
-std::atomic<size_t> g_peak{0};
+std::atomic<bool> g_counting{false};
+std::atomic<long long> g_net{0};
+std::atomic<long long> g_peak{0};
 
 void* Allocate(size_t bytes) noexcept
 {
     void* p = std::malloc(bytes == 0 ? 1 : bytes);
-    if (p == nullptr)
-        return nullptr;
-    const size_t size = malloc_usable_size(p);
-    const size_t live = g_live.fetch_add(size, std::memory_order_relaxed) + size;
-    size_t peak = g_peak.load(std::memory_order_relaxed);
-    while (live > peak && !g_peak.compare_exchange_weak(peak, live, std::memory_order_relaxed)) {
+    if (p != nullptr && g_counting.load(std::memory_order_relaxed)) {
+        const auto size = static_cast<long long>(malloc_usable_size(p));
+        const long long net = g_net.fetch_add(size, std::memory_order_relaxed) + size;
+        long long peak = g_peak.load(std::memory_order_relaxed);
+        while (net > peak && !g_peak.compare_exchange_weak(peak, net, std::memory_order_relaxed)) {
+        }
     }
     return p;
 }
 
+// Freeing what was allocated before the count began lowers the net below
+// zero, as the heap shrinks by it.
 void Release(void* p) noexcept
 {
-    if (p == nullptr)
-        return;
-    g_live.fetch_sub(malloc_usable_size(p), std::memory_order_relaxed);
+    if (p != nullptr && g_counting.load(std::memory_order_relaxed))
+        g_net.fetch_sub(static_cast<long long>(malloc_usable_size(p)), std::memory_order_relaxed);
     std::free(p);
 }
 
@@ -44,9 +46,18 @@ void* AllocateOrThrow(size_t size)
 
 namespace heap {
 
-size_t LiveBytes() { return g_live.load(std::memory_order_relaxed); }
-size_t PeakBytes() { return g_peak.load(std::memory_order_relaxed); }
-void ResetPeak() { g_peak.store(g_live.load(std::memory_order_relaxed), std::memory_order_relaxed); }
+void StartCounting()
+{
+    g_net.store(0);
+    g_peak.store(0);
+    g_counting.store(true);
+}
+
+Use StopCounting()
+{
+    g_counting.store(false);
+    return {g_peak.load(), g_net.load()};
+}
 
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 
-#include <cstddef>
-
-// Live and peak bytes on the heap, counted by the replaced global operator
-// new and delete of the benchmark program (usable sizes, as malloc hands them out).
+// Heap use of a stretch of the benchmark program, counted by its replaced
+// global operator new and delete in the bytes malloc hands out. Outside a
+// count they only forward to malloc and free, so timings are not burdened.
 namespace heap {
 
-size_t LiveBytes();
-size_t PeakBytes();
-// Starts a new peak at the bytes live now.
-void ResetPeak();
+struct Use {
+    long long peak;  // the most that was allocated and not yet freed at any moment
+    long long kept;  // allocated and not freed at the end
+};
+
+void StartCounting();
+Use StopCounting();
 
 }

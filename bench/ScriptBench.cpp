@@ -13,11 +13,14 @@ void ScriptOfMixedList(benchmark::State& state)
     list.SetOwnerObj(&owner);
     FillMixed(list, static_cast<size_t>(state.range(0)));
     size_t bytes = 0;
+    const long faults = MinorFaults();
     for (auto _ : state) {
         std::string script = list.ExportStr(0);
         bytes = script.size();
         benchmark::DoNotOptimize(script);
     }
+    state.counters["faults"] = benchmark::Counter(static_cast<double>(MinorFaults() - faults),
+                                                  benchmark::Counter::kAvgIterations);
     state.counters["script_MB"] = static_cast<double>(bytes) / 1e6;
     state.SetComplexityN(state.range(0));
 }
