@@ -140,7 +140,7 @@ TEST_F(Tool, EveryCommandTakesEveryKind)
     for (const std::string& bytes : {EveryKind(), ReadFile(std::string(STEPCHAIN_EXAMPLES) + "/mixed.stepchain")}) {
         const fs::path list = File("list.stepchain", bytes);
         const fs::path out = m_dir / "out.stepchain";
-        for (const std::string host : {std::string(), " --host " + hostJson}) {
+        for (const std::string& host : {std::string(), " --host " + hostJson}) {
             for (const std::string command : {"script", "script --mode 1 --owner Btn1", "spec --raw", "spec --name P",
                                               "keywords", "keywords --raw", "show"}) {
                 const Result result = Run(command + " " + list.string() + host);
