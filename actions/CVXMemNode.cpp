@@ -39,9 +39,9 @@ void CVXMemNode::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         const DWORD flags = (m_isText != 0 ? 1u : 0u) | (m_flag2 != 0 ? 2u : 0u);
         std::string stored = m_name;
-        // Likewise for a name set in memory: a lone lead byte at the end
-        // would swallow the "[" of the suffix and lose the kind.
-        if (*KindSuffix(m_kind) != '\0' && cp932::EndsWithLoneLeadByte(stored))
+        // Half a character at the end would swallow the "[" of a kind
+        // suffix and lose the kind; it is stored as loading reads it back.
+        if (cp932::EndsWithLoneLeadByte(stored))
             stored.back() = '?';
         ar << flags << (stored + KindSuffix(m_kind));
         if (m_kind == KIND_TEXT)

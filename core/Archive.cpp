@@ -72,6 +72,12 @@ void CArchive::Need(uint64_t size) const
         Fail(CArchiveException::endOfFile);
 }
 
+void CArchive::Reserve(size_t size)
+{
+    if (IsStoring())
+        m_data.reserve(size);
+}
+
 void CArchive::Write(const void* data, size_t size)
 {
     RequireStoring();

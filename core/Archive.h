@@ -63,6 +63,9 @@ public:
     // The bytes stored so far.
     const std::string& GetStored() const;
 
+    // Room for `size` bytes stored in all; a loading archive ignores it.
+    void Reserve(size_t size);
+
     void Write(const void* data, size_t size);
     void Read(void* data, size_t size);
 

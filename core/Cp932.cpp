@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -82,16 +83,28 @@ size_t CharLength(std::string_view text, size_t pos)
     return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
 }
 
+size_t CharStartAtOrAfter(std::string_view text, size_t known, size_t target)
+{
+    if (target >= text.size())
+        return target;
+    size_t run = 0;
+    while (target - run > known && IsLeadByte(static_cast<unsigned char>(text[target - run - 1])))
+        ++run;
+    return run % 2 == 0 ? target : target + 1;
+}
+
+// A byte-wise search proposes the matches, and only a match where a
+// character begins counts; after one that begins inside a character the
+// search goes on from the next character start, one byte further.
 size_t Find(std::string_view text, std::string_view pattern, size_t from)
 {
     if (pattern.empty() || pattern.size() > text.size())
         return std::string_view::npos;
-    size_t pos = 0;
-    while (pos < from && pos < text.size())
-        pos += CharLength(text, pos);
-    for (; pos + pattern.size() <= text.size(); pos += CharLength(text, pos)) {
-        if (text.compare(pos, pattern.size(), pattern) == 0)
-            return pos;
+    size_t pos = CharStartAtOrAfter(text, 0, std::min(from, text.size()));
+    for (size_t match = text.find(pattern, pos); match != std::string_view::npos; match = text.find(pattern, pos)) {
+        if (CharStartAtOrAfter(text, pos, match) == match)
+            return match;
+        pos = match + 1;
     }
     return std::string_view::npos;
 }
@@ -101,29 +114,39 @@ bool Contains(std::string_view text, std::string_view pattern)
     return Find(text, pattern) != std::string_view::npos;
 }
 
-std::string ReplaceAll(std::string_view text, std::string_view pattern, std::string_view replacement)
+namespace {
+
+// The text with every match replaced, given the first match.
+std::string ReplacedFrom(std::string_view text, std::string_view pattern, std::string_view replacement, size_t match)
 {
     std::string out;
-    out.reserve(text.size());
-    size_t pos = 0;
-    while (pos < text.size()) {
-        if (!pattern.empty() && text.compare(pos, pattern.size(), pattern) == 0) {
-            out.append(replacement);
-            pos += pattern.size();
-            continue;
-        }
-        const size_t len = CharLength(text, pos);
-        out.append(text.substr(pos, len));
-        pos += len;
+    out.reserve(text.size() + replacement.size());
+    size_t copied = 0;
+    while (match != std::string_view::npos) {
+        out.append(text.substr(copied, match - copied)).append(replacement);
+        copied = match + pattern.size();
+        // A match ends where a character begins: the search goes on from there.
+        const size_t next = Find(text.substr(copied), pattern);
+        match = next == std::string_view::npos ? next : copied + next;
     }
+    out.append(text.substr(copied));
     return out;
+}
+
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view pattern, std::string_view replacement)
+{
+    const size_t first = Find(text, pattern);
+    return first == std::string_view::npos ? std::string(text) : ReplacedFrom(text, pattern, replacement, first);
 }
 
 bool ReplaceAllIn(std::string& text, std::string_view pattern, std::string_view replacement)
 {
-    if (!Contains(text, pattern))
+    const size_t first = Find(text, pattern);
+    if (first == std::string_view::npos)
         return false;
-    text = ReplaceAll(text, pattern, replacement);
+    text = ReplacedFrom(text, pattern, replacement, first);
     return true;
 }
 

@@ -12,6 +12,12 @@ inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c 
 // Length in bytes of the character that begins at `pos` (1 or 2).
 size_t CharLength(std::string_view text, size_t pos);
 
+// The first position at or after `target` where a character begins, given a
+// position `known` at or before it where one begins. A character begins
+// right after any byte that cannot begin a two-byte character, so only the
+// bytes just before `target` are looked at.
+size_t CharStartAtOrAfter(std::string_view text, size_t known, size_t target);
+
 // Position of the first match of `pattern` at or after `from` that begins
 // where a character begins, or npos. An empty pattern never matches.
 size_t Find(std::string_view text, std::string_view pattern, size_t from = 0);

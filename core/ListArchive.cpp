@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "core/CStepchainData.h"
+#include "core/RowSample.h"
 
 void CStepchainData::Serialize(CArchive& ar)
 {
@@ -21,6 +22,7 @@ void CStepchainData::SerializeOut(CArchive& ar, int first, int last)
     if (count > 0 && (first < 0 || static_cast<size_t>(last) >= m_actions.size()))
         throw std::out_of_range("rows outside the list");
     ar << static_cast<WORD>(count);
+    const RowSample sample(static_cast<size_t>(count), ar.GetPosition());
     for (int row = first; row < first + count; ++row) {
         IStepchain* action = m_actions[static_cast<size_t>(row)];
         try {
@@ -30,6 +32,8 @@ void CStepchainData::SerializeOut(CArchive& ar, int first, int last)
             e.SetRow(row - first + 1);
             throw;
         }
+        if (const size_t room = sample.RoomAfter(static_cast<size_t>(row - first + 1), ar.GetPosition()))
+            ar.Reserve(room);
     }
 }
 

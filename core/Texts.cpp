@@ -148,13 +148,17 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
     std::string out;
     out.reserve(format.size() + 16);
     auto next = args.begin();
-    for (size_t i = 0; i < format.size(); ++i) {
-        const char c = format[i];
-        if (c != '%' || i + 1 == format.size()) {
-            out.push_back(c);
-            continue;
+    size_t i = 0;
+    while (i < format.size()) {
+        // The text up to the next "%" goes over in one piece; a "%" at the very end is text.
+        const size_t percent = format.find('%', i);
+        if (percent == std::string_view::npos || percent + 1 == format.size()) {
+            out.append(format.substr(i));
+            break;
         }
-        const char spec = format[++i];
+        out.append(format.substr(i, percent - i));
+        const char spec = format[percent + 1];
+        i = percent + 2;
         if (spec == '%') {
             out.push_back('%');
         } else if ((spec == 's' || spec == 'd') && next != args.end()) {

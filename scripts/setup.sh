@@ -2,7 +2,8 @@
 # Installs what the build needs, when it is missing (Debian 12, as root).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev nlohmann-json3-dev libcli11-dev python3-jsonschema)
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
+          python3-jsonschema)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -57,7 +57,7 @@ TEST(CSCComm, FontBuilderTurnsTheLineIntoUtf8)
     EXPECT_EQ(a.ExportStr("R1", nullptr), "\tOUTPUT $開始\n");
 }
 
-TEST(CSCComm, MessageLoadsAsLiteralText)
+TEST(CSCComm, MessageLoadsAsLiteralTextAndAMemoryAsStored)
 {
     const struct {
         const char* record;
@@ -67,6 +67,9 @@ TEST(CSCComm, MessageLoadsAsLiteralText)
          "01 00 00 00 10 4D 31 5B 4C 49 54 45 52 41 4C 5F 54 45 58 54 5D 01 00 00 00 00 00 00 00 00 00 00 00"},
         {"01 00 00 00 08 54 31 5B 54 45 58 54 5D 00 01 00 00 00 00 00 00 00 01 00 00 00",
          "01 00 00 00 08 54 31 5B 54 45 58 54 5D 00 01 00 00 00 00 00 00 00 01 00 00 00"},
+        // A memory value in an ordinary memory stays one.
+        {"01 00 00 00 02 57 30 01 00 00 00 00 00 00 00 01 00 00 00",
+         "01 00 00 00 02 57 30 01 00 00 00 00 00 00 00 01 00 00 00"},
     };
     for (auto c : cases) {
         CSCComm a(nullptr);
