@@ -1,4 +1,4 @@
-#include "ToolFixture.h"
+#include "tools/ToolFixture.h"
 
 #include <vector>
 
@@ -8,16 +8,6 @@
 namespace {
 
 const std::string kExamples = STEPCHAIN_EXAMPLES;
-
-std::string EveryKindStored()
-{
-    CStepchainData list;
-    for (int type = 0; type < SC_TYPE_COUNT; ++type)
-        list.AddSC(list.CreateSC(type));
-    CArchive ar;
-    list.Serialize(ar);
-    return ar.GetStored();
-}
 
 // Exit code of the schema check of `files`: 0 when each is as `expected` says.
 int CheckSchema(const std::string& expected, const std::vector<fs::path>& files)

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include "core/CStepchainData.h"
+
 namespace fs = std::filesystem;
 
 // What a run of the tool gave.
@@ -63,3 +65,14 @@ protected:
 
     fs::path m_dir;
 };
+
+// One action of every kind, with default settings, as the archive stores it.
+inline std::string EveryKindStored()
+{
+    CStepchainData list;
+    for (int type = 0; type < SC_TYPE_COUNT; ++type)
+        list.AddSC(list.CreateSC(type));
+    CArchive ar;
+    list.Serialize(ar);
+    return ar.GetStored();
+}

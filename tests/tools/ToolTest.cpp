@@ -69,21 +69,10 @@ TEST_F(Tool, StoreMergeAndRename)
     EXPECT_EQ(ReadFile(out), ReadFile(kFlow));
 }
 
-// One action of every kind, with default settings.
-std::string EveryKind()
-{
-    CStepchainData list;
-    for (int type = 0; type < SC_TYPE_COUNT; ++type)
-        list.AddSC(list.CreateSC(type));
-    CArchive ar;
-    list.Serialize(ar);
-    return ar.GetStored();
-}
-
 TEST_F(Tool, EveryCommandTakesEveryKind)
 {
     const std::string hostJson = std::string(STEPCHAIN_EXAMPLES) + "/host.json";
-    for (const std::string& bytes : {EveryKind(), ReadFile(std::string(STEPCHAIN_EXAMPLES) + "/mixed.stepchain")}) {
+    for (const std::string& bytes : {EveryKindStored(), ReadFile(std::string(STEPCHAIN_EXAMPLES) + "/mixed.stepchain")}) {
         const fs::path list = File("list.stepchain", bytes);
         const fs::path out = m_dir / "out.stepchain";
         for (const std::string& host : {std::string(), " --host " + hostJson}) {
