@@ -3,16 +3,10 @@
 #include "core/CStepchainData.h"
 #include "core/Texts.h"
 #include "support/Bytes.h"
+#include "support/Stored.h"
 #include "support/FakeHost.h"
 
 namespace {
-
-std::string Store(CStepchainData& list)
-{
-    CArchive ar;
-    list.Serialize(ar);
-    return ar.GetStored();
-}
 
 class AllKinds : public testing::TestWithParam<int> {};
 
@@ -26,19 +20,19 @@ TEST_P(AllKinds, StoreLoadStoreIsByteIdenticalAndEqual)
     ASSERT_NE(action, nullptr);
     EXPECT_EQ(action->GetActionType(), GetParam());
     list.AddSC(action);
-    const std::string first = Store(list);
+    const std::string first = StoredBytes(list);
 
     CStepchainData loaded;
     CArchive in(first);
     loaded.Serialize(in);
     EXPECT_EQ(in.GetRemaining(), 0u);
-    EXPECT_EQ(ToHex(Store(loaded)), ToHex(first));
+    EXPECT_EQ(ToHex(StoredBytes(loaded)), ToHex(first));
     EXPECT_EQ(loaded.CompareProperties(&list), 1);
 
     CStepchainData copy;
     copy.CopyPropertiesFrom(&loaded);
     EXPECT_EQ(copy.CompareProperties(&list), 1);
-    EXPECT_EQ(ToHex(Store(copy)), ToHex(first));
+    EXPECT_EQ(ToHex(StoredBytes(copy)), ToHex(first));
     for (int mode : {0, 1, 2})
         EXPECT_EQ(copy.ExportStr(mode), list.ExportStr(mode));
     EXPECT_EQ(copy.ExportSpecStr(), list.ExportSpecStr());

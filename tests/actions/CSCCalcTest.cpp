@@ -6,15 +6,14 @@
 #include "actions/CSCCalc.h"
 #include "core/CStepchainData.h"
 #include "support/Bytes.h"
+#include "support/Stored.h"
 #include "support/FakeHost.h"
 
 namespace {
 
 std::string Store(IStepchain& action)
 {
-    CArchive ar;
-    action.Serialize(ar);
-    return ToHex(ar.GetStored());
+    return ToHex(StoredBytes(action));
 }
 
 void Fill(CSCCalc& action, DWORD autoRepeat, DWORD rangeCheck, DWORD wrap)

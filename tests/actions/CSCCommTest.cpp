@@ -3,6 +3,7 @@
 #include "actions/CSCComm.h"
 #include "core/Texts.h"
 #include "support/Bytes.h"
+#include "support/Stored.h"
 #include "support/FakeHost.h"
 
 namespace {
@@ -17,9 +18,7 @@ CSCComm Make(const std::string& content, int kind)
 
 std::string Stored(CSCComm& a)
 {
-    CArchive ar;
-    a.Serialize(ar);
-    return ToHex(ar.GetStored());
+    return ToHex(StoredBytes(a));
 }
 
 }

@@ -3,6 +3,7 @@
 #include "actions/CSCSetGraphMem.h"
 #include "core/Texts.h"
 #include "support/Bytes.h"
+#include "support/Stored.h"
 
 namespace {
 
@@ -18,9 +19,7 @@ CSCSetGraphMem Make(const char* graph, const char* position, const char* value, 
 
 std::string Stored(CSCSetGraphMem a)
 {
-    CArchive ar;
-    a.Serialize(ar);
-    return ToHex(ar.GetStored());
+    return ToHex(StoredBytes(a));
 }
 
 }

@@ -3,15 +3,14 @@
 #include "actions/CSCSetValue.h"
 #include "core/CStepchainData.h"
 #include "support/Bytes.h"
+#include "support/Stored.h"
 #include "support/FakeHost.h"
 
 namespace {
 
 std::string Store(IStepchain& action)
 {
-    CArchive ar;
-    action.Serialize(ar);
-    return ToHex(ar.GetStored());
+    return ToHex(StoredBytes(action));
 }
 
 TEST(CSCSetValue, ScriptAndCaption)

@@ -3,6 +3,7 @@
 #include "actions/CSCString.h"
 #include "core/Texts.h"
 #include "support/Bytes.h"
+#include "support/Stored.h"
 #include "support/FakeHost.h"
 
 namespace {
@@ -21,9 +22,7 @@ CSCString Make(int op, const std::string& target = "TXT1", const std::string& te
 
 std::string Stored(CSCString& a)
 {
-    CArchive ar;
-    a.Serialize(ar);
-    return ToHex(ar.GetStored());
+    return ToHex(StoredBytes(a));
 }
 
 }

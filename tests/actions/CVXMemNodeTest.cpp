@@ -2,16 +2,10 @@
 
 #include "actions/CVXMemNode.h"
 #include "support/Bytes.h"
+#include "support/Stored.h"
 #include "support/FakeHost.h"
 
 namespace {
-
-std::string Store(const CVXMemNode& node)
-{
-    CArchive ar;
-    const_cast<CVXMemNode&>(node).Serialize(ar);
-    return ar.GetStored();
-}
 
 CVXMemNode Load(const std::string& bytes, size_t* left = nullptr)
 {
@@ -44,7 +38,7 @@ TEST_P(MemNodeArchive, StoresWithTheKindSuffixAndLoadsBack)
     node.m_flag2 = c.flag2;
     node.m_subName = c.subName;
     node.m_value = 5;
-    EXPECT_EQ(ToHex(Store(node)), c.bytes);
+    EXPECT_EQ(ToHex(StoredBytes(node)), c.bytes);
 
     size_t left = 99;
     CVXMemNode back = Load(Hex(c.bytes), &left);
@@ -86,7 +80,7 @@ TEST(MemNode, SuffixSearchRespectsTwoByteCharacters)
     // ゼ is 83 5B: its trail byte is "[", which must not begin "[TEXT]".
     CVXMemNode node;
     node.m_name = Sj("ゼ") + "TEXT]";
-    const std::string bytes = Store(node);
+    const std::string bytes = StoredBytes(node);
     CVXMemNode back = Load(bytes);
     EXPECT_EQ(back.m_kind, CVXMemNode::KIND_MEMORY);
     EXPECT_EQ(back.m_name, node.m_name);
@@ -102,10 +96,10 @@ TEST(MemNode, NoMarkerOutlivesLoading)
     for (const auto& [name, kind] : cases) {
         CVXMemNode node;
         node.m_name = name;
-        const CVXMemNode loaded = Load(Store(node));
+        CVXMemNode loaded = Load(StoredBytes(node));
         EXPECT_EQ(loaded.m_kind, kind) << name;
         EXPECT_EQ(loaded.m_name.find('['), std::string::npos) << name;
-        EXPECT_EQ(ToHex(Store(Load(Store(loaded)))), ToHex(Store(loaded))) << name;
+        EXPECT_EQ(ToHex(StoredBytes(Load(StoredBytes(loaded)))), ToHex(StoredBytes(loaded))) << name;
     }
 }
 
@@ -116,7 +110,7 @@ TEST(MemNode, ASecondTextOfOneZeroByteIsNotTakenForAnAux)
     node.m_kind = CVXMemNode::KIND_TEXT;
     node.m_subName = std::string(1, '\0');
     node.m_aux = 0x30000;
-    const std::string bytes = Store(node);
+    const std::string bytes = StoredBytes(node);
     EXPECT_EQ(ToHex(bytes), "01 00 00 00 07 54 5B 54 45 58 54 5D FF 01 00 00 00 00 03 00 00 00 00 00");
     const CVXMemNode back = Load(bytes);
     EXPECT_EQ(back.m_subName, node.m_subName);
@@ -133,7 +127,7 @@ TEST(MemNode, LoadingAgainTakesTheKindFromTheStream)
     node.Serialize(ar);
     EXPECT_EQ(node.m_kind, CVXMemNode::KIND_MEMORY);
     EXPECT_EQ(node.m_subName, "");
-    EXPECT_EQ(ToHex(Store(node)), "01 00 00 00 02 57 30 01 00 00 00 00 00 00 00");
+    EXPECT_EQ(ToHex(StoredBytes(node)), "01 00 00 00 02 57 30 01 00 00 00 00 00 00 00");
 }
 
 TEST(MemNode, ALoneLeadByteCannotSwallowTheKindSuffix)
@@ -141,19 +135,19 @@ TEST(MemNode, ALoneLeadByteCannotSwallowTheKindSuffix)
     CVXMemNode node;
     node.m_name = "A\xFB";
     node.m_kind = CVXMemNode::KIND_LITERAL_TEXT;
-    const std::string bytes = Store(node);
+    const std::string bytes = StoredBytes(node);
     EXPECT_EQ(ToHex(bytes.substr(4, 3)), "10 41 3F");
     CVXMemNode back = Load(bytes);
     EXPECT_EQ(back.m_kind, CVXMemNode::KIND_LITERAL_TEXT);
     EXPECT_EQ(back.m_name, "A?");
-    EXPECT_EQ(ToHex(Store(back)), ToHex(bytes));
+    EXPECT_EQ(ToHex(StoredBytes(back)), ToHex(bytes));
     // Loaded without a suffix, half a character becomes "?" as well, so that
     // a kind given later survives the next store.
     CVXMemNode plain = Load(Hex("01 00 00 00 02 41 FB 01 00 00 00 00 00 00 00"));
     EXPECT_EQ(plain.m_name, "A?");
     // With a two-byte character at the end nothing changes.
     node.m_name = "A\x83\x5B";
-    EXPECT_EQ(Load(Store(node)).m_name, node.m_name);
+    EXPECT_EQ(Load(StoredBytes(node)).m_name, node.m_name);
 }
 
 TEST(MemNode, LoadedNodesAnnounceThemselves)
@@ -230,7 +224,7 @@ TEST(MemNode, CopyStoresTheSameBytes)
     CVXMemNode copy(node);
     EXPECT_EQ(copy.m_self, &copy);
     EXPECT_EQ(copy.m_text2, "parked");
-    EXPECT_EQ(ToHex(Store(copy)), ToHex(Store(node)));
+    EXPECT_EQ(ToHex(StoredBytes(copy)), ToHex(StoredBytes(node)));
 }
 
 }

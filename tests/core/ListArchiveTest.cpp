@@ -3,15 +3,9 @@
 #include "actions/CSCLabel.h"
 #include "core/CStepchainData.h"
 #include "support/Bytes.h"
+#include "support/Stored.h"
 
 namespace {
-
-std::string Store(CStepchainData& list)
-{
-    CArchive ar;
-    list.Serialize(ar);
-    return ar.GetStored();
-}
 
 IStepchain* Label(CStepchainData& list, const std::string& name)
 {
@@ -23,24 +17,24 @@ IStepchain* Label(CStepchainData& list, const std::string& name)
 TEST(ListArchive, ExactBytes)
 {
     CStepchainData empty;
-    EXPECT_EQ(ToHex(Store(empty)), "00 00");
+    EXPECT_EQ(ToHex(StoredBytes(empty)), "00 00");
 
     CStepchainData exit;
     exit.AddSC(exit.CreateSC(SC_ACTIONEXIT));
-    EXPECT_EQ(ToHex(Store(exit)), "01 00 0F");
+    EXPECT_EQ(ToHex(StoredBytes(exit)), "01 00 0F");
 
     CStepchainData label;
     label.AddSC(Label(label, "ABC"));
-    EXPECT_EQ(ToHex(Store(label)), "01 00 0D 03 41 42 43");
+    EXPECT_EQ(ToHex(StoredBytes(label)), "01 00 0D 03 41 42 43");
 
     CStepchainData flow;
     flow.AddSC(flow.CreateSC(SC_REFSH));
     flow.AddSC(flow.CreateSC(SC_ACTIONEXIT));
-    EXPECT_EQ(ToHex(Store(flow)), "02 00 0B 0F");
+    EXPECT_EQ(ToHex(StoredBytes(flow)), "02 00 0B 0F");
 
     CStepchainData longName;
     longName.AddSC(Label(longName, std::string(300, 'L')));
-    EXPECT_EQ(ToHex(Store(longName).substr(0, 6)), "01 00 0D FF 2C 01");
+    EXPECT_EQ(ToHex(StoredBytes(longName).substr(0, 6)), "01 00 0D FF 2C 01");
 }
 
 TEST(ListArchive, LoadsWhatItStoresAndAppends)
@@ -49,7 +43,7 @@ TEST(ListArchive, LoadsWhatItStoresAndAppends)
     list.AddSC(Label(list, Sj("ラベル 1")));
     list.AddSC(list.CreateSC(SC_REFSH));
     list.AddSC(list.CreateSC(SC_ACTIONEXIT));
-    const std::string bytes = Store(list);
+    const std::string bytes = StoredBytes(list);
 
     CStepchainData loaded;
     loaded.AddSC(loaded.CreateSC(SC_REFSH));

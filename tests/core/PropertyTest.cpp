@@ -6,19 +6,13 @@
 #include "actions/CSCCalcTime.h"
 #include "core/CStepchainData.h"
 #include "support/Bytes.h"
+#include "support/Stored.h"
 #include "support/FakeHost.h"
 #include "support/RandomList.h"
 
 namespace {
 
 constexpr uint32_t kLists = 300;
-
-std::string Store(CStepchainData& list)
-{
-    CArchive ar;
-    list.Serialize(ar);
-    return ar.GetStored();
-}
 
 // Equal bytes, or where they part and what follows there.
 testing::AssertionResult SameBytes(const std::string& actual, const std::string& expected)
@@ -58,14 +52,14 @@ TEST(ListProperties, StoreLoadStoreIsByteIdentical)
         RandomList random(seed);
         CStepchainData list;
         FillRandom(random, list);
-        const std::string first = Store(list);
+        const std::string first = StoredBytes(list);
 
         CStepchainData loaded;
         CArchive in(first);
         loaded.Serialize(in);
         ASSERT_EQ(in.GetRemaining(), 0u);
         ASSERT_EQ(loaded.GetCount(), list.GetCount());
-        ASSERT_TRUE(SameBytes(Store(loaded), first));
+        ASSERT_TRUE(SameBytes(StoredBytes(loaded), first));
     }
 }
 
@@ -94,7 +88,7 @@ TEST(ListProperties, CopyComparesEqualScriptsAndStoresTheSame)
                 ASSERT_EQ(copy.ExportStr(mode), list.ExportStr(mode)) << "mode " << mode << " layers " << layers;
             ASSERT_EQ(copy.ExportSpecStr(), list.ExportSpecStr());
         }
-        ASSERT_TRUE(SameBytes(Store(copy), Store(list)));
+        ASSERT_TRUE(SameBytes(StoredBytes(copy), StoredBytes(list)));
     }
 }
 
@@ -154,7 +148,7 @@ TEST(ListProperties, MergeLimitKeepsExactlyTheAllowedKinds)
         for (size_t i = 0; i < list.GetCount(); ++i)
             ASSERT_EQ(list.GetAt(i)->GetActionType(), expected.GetAt(i)->GetActionType()) << i;
         ASSERT_EQ(list.CompareProperties(&expected), 1);
-        ASSERT_TRUE(SameBytes(Store(list), Store(expected)));
+        ASSERT_TRUE(SameBytes(StoredBytes(list), StoredBytes(expected)));
     }
 }
 
@@ -206,7 +200,7 @@ TEST(ListProperties, MemSyncThereAndBackRestoresEveryName)
         CStepchainData list;
         FillRandom(random, list);
         const std::vector<NodeName> before = Names(list);
-        const std::string stored = Store(list);
+        const std::string stored = StoredBytes(list);
         std::string from = random.MemoryName();
         if (!before.empty() && random.Chance(80))
             from = before[random.Below(static_cast<uint32_t>(before.size()))].node->m_name;
@@ -230,7 +224,7 @@ TEST(ListProperties, MemSyncThereAndBackRestoresEveryName)
         ASSERT_EQ(list.MemSync(to, from), result);
         for (const NodeName& was : before)
             ASSERT_EQ(was.node->m_name, was.name);
-        ASSERT_TRUE(SameBytes(Store(list), stored));
+        ASSERT_TRUE(SameBytes(StoredBytes(list), stored));
     }
 }
 

@@ -20,19 +20,13 @@
 #include "actions/CSCSetValue.h"
 #include "actions/CSCString.h"
 #include "support/Bytes.h"
+#include "support/Stored.h"
 #include "tools/textform/TextForm.h"
 
 namespace {
 
 using nlohmann::json;
 using List = std::unique_ptr<CStepchainData>;
-
-std::string Stored(CStepchainData& list)
-{
-    CArchive ar;
-    list.Serialize(ar);
-    return ar.GetStored();
-}
 
 List Loaded(const std::string& bytes)
 {
@@ -250,10 +244,10 @@ const std::pair<const char*, std::string> kOlderLayouts[] = {
 
 void ExpectBuildOfDumpStoresTheSame(CStepchainData& list, const std::string& what)
 {
-    const std::string stored = Stored(list);
+    const std::string stored = StoredBytes(list);
     const std::string text = textform::Dump(list);
     List built = textform::Build(text);
-    EXPECT_EQ(ToHex(Stored(*built)), ToHex(stored)) << what;
+    EXPECT_EQ(ToHex(StoredBytes(*built)), ToHex(stored)) << what;
     EXPECT_EQ(textform::Dump(*built), text) << what;
 }
 

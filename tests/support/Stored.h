@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "core/Archive.h"
+
+// The bytes that storing `item` (a list, an action or an operand) writes.
+template <typename T>
+std::string StoredBytes(T&& item)
+{
+    CArchive ar;
+    std::forward<T>(item).Serialize(ar);
+    return ar.GetStored();
+}
