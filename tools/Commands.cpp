@@ -2,7 +2,6 @@
 
 #include "core/Cp932.h"
 #include "core/SpecExport.h"
-#include "core/Texts.h"
 #include "tools/CheckReport.h"
 #include "tools/FileIo.h"
 #include "tools/ListFile.h"
@@ -52,7 +51,7 @@ int RunShow(const Context& context, const std::string& list, std::ostream& out)
     out << cp932::ToUTF8(loaded->GetCaption()) << '\n';
     for (size_t row = 0; row < loaded->GetCount(); ++row) {
         IStepchain* action = loaded->GetAt(row);
-        out << row + 1 << "  " << cp932::ToUTF8(KindName(action->GetActionType())) << "  "
+        out << row + 1 << "  " << KindText(action) << "  "
             << CaptionLine(action) << InvalidMark(action) << '\n';
     }
     return EXIT_OK;
