@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/IStepchain.h"
 
 // Continues at a label further down the list, always or when a comparison holds.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/IStepchain.h"
 
 // Adds an amount to a memory, optionally within limits and repeating while

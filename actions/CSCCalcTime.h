@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/IStepchain.h"
 
 // Moves a time of day held in an hour and a minute memory by a number of

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/IStepchain.h"
 
 // Sends a message, a memory's value, or the object's and event's names out of

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/IStepchain.h"
 
 // Shows the panel's keypad for typing a value into a memory: the numeric

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/IStepchain.h"
 
 // Computes one arithmetic operation on two values into a memory.

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/IStepchain.h"
 
 // Changes the page shown on the panel: next, previous, or a given page. On

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/IStepchain.h"
 
 // Reads or writes one element of a graph memory at a position computed at run time.

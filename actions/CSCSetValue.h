@@ -1,6 +1,6 @@
 #pragma once
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/IStepchain.h"
 
 // Copies a constant or the contents of another memory into a memory.

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/Cp932.h"
 #include "core/EditHook.h"
 #include "core/Texts.h"

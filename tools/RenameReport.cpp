@@ -1,6 +1,6 @@
 #include "tools/RenameReport.h"
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/Cp932.h"
 #include "tools/RowText.h"
 

@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/CStepchainData.h"
 
 // Random actions of every kind and random lists of them, for property tests

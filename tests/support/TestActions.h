@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/IStepchain.h"
 
 // An action for list tests: it holds two operands, answers fixed script

@@ -7,7 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "core/Archive.h"
 
 // The value types of the text form. Each writes a value as JSON and reads

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 #include "support/Bytes.h"
 #include "support/Stored.h"
 #include "support/FakeHost.h"

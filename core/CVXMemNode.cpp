@@ -1,4 +1,4 @@
-#include "actions/CVXMemNode.h"
+#include "core/CVXMemNode.h"
 
 #include "core/Cp932.h"
 #include "host/HostApi.h"
