@@ -34,7 +34,7 @@ const char* CVXMemNode::KindSuffix(int kind)
     }
 }
 
-void CVXMemNode::Serialize(CArchive& ar)
+void CVXMemNode::Serialize(CArchive& ar, int32_t unmarkedKind)
 {
     if (ar.IsStoring()) {
         const DWORD flags = (m_isText != 0 ? 1u : 0u) | (m_flag2 != 0 ? 2u : 0u);
@@ -59,9 +59,9 @@ void CVXMemNode::Serialize(CArchive& ar)
     // "[" of a kind suffix appended when the node is stored again.
     if (cp932::EndsWithLoneLeadByte(m_name))
         m_name.back() = '?';
-    // The stored name alone says the kind: a node loaded a second time, or
-    // one that starts as another kind, must not keep the kind it had.
-    m_kind = KIND_MEMORY;
+    // The stored name and the field say the kind: a node loaded a second
+    // time must not keep the kind it had.
+    m_kind = unmarkedKind;
     m_subName.clear();
     if (cp932::Contains(m_name, kGraph)) {
         m_kind = KIND_GRAPH;
