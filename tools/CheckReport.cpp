@@ -1,6 +1,6 @@
 #include "tools/CheckReport.h"
 
-#include "tools/Reasons.h"
+#include "actions/CSCAction.h"
 #include "tools/RowText.h"
 #include "tools/Warnings.h"
 
@@ -15,7 +15,7 @@ bool ReportRows(const std::string& path, CStepchainData& list, std::ostream& out
         if (action->IsInvalid() != 0) {
             invalid = true;
             out << where << KindText(action) << ": " << CaptionLine(action) << '\n';
-            for (const Reason& reason : InvalidReasons(list, action))
+            for (const InvalidReason& reason : CSCAction::AsAction(action)->GetInvalidReasons())
                 out << "  - " << reason.english << " / " << reason.japanese << '\n';
         }
         for (; warning != warnings.end() && warning->row == row; ++warning)

@@ -14,7 +14,6 @@
 #include "actions/CSCString.h"
 #include "support/FakeHost.h"
 #include "tools/ListBuilder.h"
-#include "tools/Reasons.h"
 
 namespace {
 
@@ -129,7 +128,7 @@ TEST_P(ReasonsAgree, ARowHasReasonsExactlyWhenItIsInvalid)
                     kind.knobs[knob][at[knob]](*action);
                 place(list, action);
                 for (IStepchain* entry : list.GetActions()) {
-                    const std::vector<Reason> reasons = InvalidReasons(list, entry);
+                    const std::vector<InvalidReason> reasons = CSCAction::AsAction(entry)->GetInvalidReasons();
                     ASSERT_EQ(!reasons.empty(), entry->IsInvalid() != 0)
                         << "kind " << entry->GetActionType() << ": "
                         << (reasons.empty() ? "no reason" : reasons.front().english);
@@ -160,7 +159,7 @@ TEST_P(ReasonTexts, SayWhatIsWrong)
     CStepchainData list;
     IStepchain* action = GetParam().build(list);
     std::vector<std::string> lines;
-    for (const Reason& reason : InvalidReasons(list, action))
+    for (const InvalidReason& reason : CSCAction::AsAction(action)->GetInvalidReasons())
         lines.push_back(reason.english + " / " + reason.japanese);
     EXPECT_EQ(lines, GetParam().expected);
 }
