@@ -117,17 +117,25 @@ TEST(MemNode, ASecondTextOfOneZeroByteIsNotTakenForAnAux)
     EXPECT_EQ(back.m_aux, 0x30000);
 }
 
-TEST(MemNode, LoadingAgainTakesTheKindFromTheStream)
+TEST(MemNode, AKindMarkerOrElseTheFieldSaysTheKind)
 {
-    CArchive ar(Hex("01 00 00 00 07 54 5B 54 45 58 54 5D 01 53 01 00 00 00 00 00 00 00"
-                    "01 00 00 00 02 57 30 01 00 00 00 00 00 00 00"));
-    CVXMemNode node;
-    node.Serialize(ar);
-    EXPECT_EQ(node.m_kind, CVXMemNode::KIND_TEXT);
-    node.Serialize(ar);
-    EXPECT_EQ(node.m_kind, CVXMemNode::KIND_MEMORY);
-    EXPECT_EQ(node.m_subName, "");
-    EXPECT_EQ(ToHex(StoredBytes(node)), "01 00 00 00 02 57 30 01 00 00 00 00 00 00 00");
+    const std::string w0 = Hex("01 00 00 00 02 57 30 01 00 00 00 00 00 00 00");
+    const std::string text = Hex("01 00 00 00 07 54 5B 54 45 58 54 5D 01 53 01 00 00 00 00 00 00 00");
+    for (int field : {CVXMemNode::KIND_MEMORY, CVXMemNode::KIND_GRAPH, CVXMemNode::KIND_TEXT}) {
+        // Whatever the node held before: the same bytes give the same kind.
+        for (int before : {CVXMemNode::KIND_MEMORY, CVXMemNode::KIND_TEXT, CVXMemNode::KIND_LITERAL_TEXT}) {
+            CArchive ar(w0 + text);
+            CVXMemNode node;
+            node.m_kind = before;
+            node.m_subName = "old";
+            node.Serialize(ar, field);
+            EXPECT_EQ(node.m_kind, field);
+            EXPECT_EQ(node.m_subName, "");
+            node.Serialize(ar, field);
+            EXPECT_EQ(node.m_kind, CVXMemNode::KIND_TEXT);
+            EXPECT_EQ(node.m_subName, "S");
+        }
+    }
 }
 
 TEST(MemNode, ALoneLeadByteCannotSwallowTheKindSuffix)
@@ -211,15 +219,9 @@ TEST(MemNode, EqualityFollowsTheTextFlag)
     EXPECT_FALSE(a == b);
 }
 
-TEST(MemNode, CopyStoresTheSameBytes)
+TEST(MemNode, CopyTakesTheStoredPartsAndTheTextPutAside)
 {
-    CVXMemNode node;
-    node.m_name = "T";
-    node.m_kind = CVXMemNode::KIND_TEXT;
-    node.m_subName = "SUB";
-    node.m_flag2 = 1;
-    node.m_aux = 7;
-    node.m_value = -4;
+    CVXMemNode node = Load(Hex("03 00 00 00 07 54 5B 54 45 58 54 5D 03 53 55 42 07 00 00 00 FC FF FF FF"));
     node.m_text2 = "parked";
     CVXMemNode copy(node);
     EXPECT_EQ(copy.m_self, &copy);
