@@ -30,6 +30,7 @@ struct FieldLabel {
 // A UTF-8 literal of the source as a string.
 inline std::string U8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
+// A text of a script line, under the label of its field.
 inline ScriptText InScript(const FieldLabel& field, std::string text)
 {
     return {field.english, U8(field.japanese), std::move(text)};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "actions/CSCAction.h"
 
 // Runs an action of another screen object: the script calls the target's

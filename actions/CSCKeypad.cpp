@@ -1,6 +1,5 @@
 #include "actions/CSCKeypad.h"
 
-#include <string_view>
 
 #include "actions/CSCActionLink.h"
 #include "actions/InvalidCheck.h"
