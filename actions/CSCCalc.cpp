@@ -75,7 +75,8 @@ const ActionFieldTable& CSCCalc::Fields()
         {OperandField("Dest", &CSCCalc::Dest), OperandField("Delta", &CSCCalc::Delta),
          OperandField("Upper", &CSCCalc::Upper), OperandField("Lower", &CSCCalc::Lower),
          BitField("AutoRepeat", &CSCCalc::AutoRepeat), BitField("Beep", &CSCCalc::Beep),
-         DwordField("Accelerate", &CSCCalc::Accelerate, kSwitch), DwordField("RangeCheck", &CSCCalc::RangeCheck, kSwitch),
+         DwordField("Accelerate", &CSCCalc::Accelerate, kSwitch),
+         DwordField("RangeCheck", &CSCCalc::RangeCheck, kSwitch),
          DwordField("Wrap", &CSCCalc::Wrap, kSwitch)}};
     return table;
 }

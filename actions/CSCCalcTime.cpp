@@ -124,7 +124,10 @@ const std::string& CSCCalcTime::GetCaption()
     return caption;
 }
 
-void CSCCalcTime::GetMemNodes(MemNodeArray& nodes) { nodes.insert(nodes.end(), {&Hour, &Minute, &LimitHour, &LimitMinute, &Delta}); }
+void CSCCalcTime::GetMemNodes(MemNodeArray& nodes)
+{
+    nodes.insert(nodes.end(), {&Hour, &Minute, &LimitHour, &LimitMinute, &Delta});
+}
 
 BOOL CSCCalcTime::MergeLimit(DWORD limit)
 {

@@ -11,7 +11,10 @@ public:
 
     // A new action sends a message, and a message is held as literal text:
     // so a never-edited action stores the same bytes after a load.
-    explicit CSCComm(CStepchainData* list) : CSCAction(list, SC_COMM) { Content.m_kind = CVXMemNode::KIND_LITERAL_TEXT; }
+    explicit CSCComm(CStepchainData* list) : CSCAction(list, SC_COMM)
+    {
+        Content.m_kind = CVXMemNode::KIND_LITERAL_TEXT;
+    }
 
     static const ActionFieldTable& Fields();
     const ActionFieldTable& GetFields() const override { return Fields(); }
