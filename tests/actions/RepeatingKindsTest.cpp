@@ -91,6 +91,10 @@ TEST(RepeatingKinds, StartWithTheProjectDefaults)
     CSCCalcTime clock(&list);
     EXPECT_EQ(calc.AutoRepeat * 100 + calc.Accelerate * 10 + calc.Beep, 213u);
     EXPECT_EQ(clock.AutoRepeat * 100 + clock.Accelerate * 10 + clock.Beep, 213u);
+    // A switch of 2 does not repeat; only 1 does.
+    EXPECT_FALSE(calc.RepeatsAutomatically() || clock.RepeatsAutomatically());
+    calc.AutoRepeat = clock.AutoRepeat = 1;
+    EXPECT_TRUE(calc.RepeatsAutomatically() && clock.RepeatsAutomatically());
 }
 
 }
