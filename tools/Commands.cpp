@@ -48,6 +48,7 @@ int RunShow(const Context& context, const std::string& list, std::ostream& out)
 {
     Session session(context);
     auto loaded = session.Load(list);
+    const CStepchainData::CheckScope scope(*loaded);
     out << cp932::ToUTF8(loaded->GetCaption()) << '\n';
     for (size_t row = 0; row < loaded->GetCount(); ++row) {
         IStepchain* action = loaded->GetAt(row);

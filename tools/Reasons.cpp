@@ -253,16 +253,11 @@ Reasons GraphMemReasons(CSCSetGraphMem& graph)
     return out;
 }
 
-// The rows of the label actions named `name`.
+// The rows of the label actions named `name`, but for `except`.
 std::vector<size_t> LabelRows(CStepchainData& list, const std::string& name, IStepchain* except)
 {
-    std::vector<size_t> rows;
-    for (size_t row = 0; row < list.GetCount(); ++row) {
-        IStepchain* entry = list.GetAt(row);
-        const std::string* label = entry != except ? GetLabelName(entry) : nullptr;
-        if (label != nullptr && *label == name)
-            rows.push_back(row);
-    }
+    std::vector<size_t> rows = list.FindLabelRows(name);
+    std::erase_if(rows, [&](size_t row) { return list.GetAt(row) == except; });
     return rows;
 }
 
