@@ -42,10 +42,18 @@ CArchive::CArchive() : m_mode(store) {}
 
 CArchive::CArchive(std::string_view data) : m_mode(load), m_data(data) {}
 
+CArchive::CArchive(std::string&& data) : m_mode(load), m_data(std::move(data)) {}
+
 const std::string& CArchive::GetStored() const
 {
     RequireStoring();
     return m_data;
+}
+
+std::string CArchive::TakeStored()
+{
+    RequireStoring();
+    return std::exchange(m_data, std::string());
 }
 
 void CArchive::Fail(CArchiveException::Cause cause, std::string detail) const
