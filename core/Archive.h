@@ -79,6 +79,8 @@ public:
     CArchive& operator<<(DWORD v);
     CArchive& operator<<(double v);
     CArchive& operator<<(const std::string& s);  // archived string
+    // One archived string of `head` followed by `tail`.
+    void WriteString(std::string_view head, std::string_view tail = {});
 
     CArchive& operator>>(BYTE& v);
     CArchive& operator>>(WORD& v);
