@@ -93,11 +93,10 @@ int CStepchainData::CheckAction(IStepchain* action, int mode)
         if (name == nullptr)
             return 0;
         if (const LabelIndex* index = ScopedIndex()) {
-            for (uint32_t row : index->LabelRows(*name)) {
-                if (m_actions[row] != action)
-                    return -1;
-            }
-            return 0;
+            // A label that is not a row of this list meets every label of its name.
+            if (const std::optional<int> answer = index->RowAnswer(action))
+                return *answer;
+            return index->LabelRows(*name).empty() ? 0 : -1;
         }
         for (IStepchain* entry : m_actions) {
             const std::string* other = entry != action ? GetLabelName(entry) : nullptr;
@@ -111,11 +110,10 @@ int CStepchainData::CheckAction(IStepchain* action, int mode)
         if (target == nullptr)
             return 0;
         if (const LabelIndex* index = ScopedIndex()) {
-            const std::span<const uint32_t> labels = index->LabelRows(*target);
-            if (labels.empty())
-                return 1;
-            const std::optional<size_t> branch = index->BranchRow(action);
-            return branch && *branch < labels.front() ? 0 : 2;
+            // A branch that is not a row of this list never passes a label.
+            if (const std::optional<int> answer = index->RowAnswer(action))
+                return *answer;
+            return index->LabelRows(*target).empty() ? 1 : 2;
         }
         bool passed = false;
         for (IStepchain* entry : m_actions) {

@@ -32,11 +32,14 @@ public:
         outsiders.emplace_back(Branch());
     }
 
-    // Each row's and each outsider's answers in both modes, and the label rows of every name.
-    std::vector<int> Answers()
+    // Each row's and each outsider's answers in both modes, asked first to
+    // last or last to first, and the label rows of every name.
+    std::vector<int> Answers(bool backwards)
     {
         std::vector<int> answers;
-        for (size_t row = 0; row <= list.GetCount() + 1; ++row) {
+        const size_t count = list.GetCount() + outsiders.size();
+        for (size_t i = 0; i < count; ++i) {
+            const size_t row = backwards ? count - 1 - i : i;
             IStepchain* action = row < list.GetCount() ? list.GetAt(row) : outsiders[row - list.GetCount()].get();
             answers.push_back(list.CheckAction(action, 1));
             answers.push_back(list.CheckAction(action, 2));
@@ -54,8 +57,14 @@ public:
 
 private:
     uint32_t Below(uint32_t n) { return static_cast<uint32_t>(m_engine() % n); }
-    // Name 0 is empty; the last name of Answers is never given.
-    static std::string Name(uint32_t n) { return n == 0 ? std::string() : "N" + std::to_string(n); }
+    // Name 0 is empty; the last name of Answers is never given. Every third
+    // name is longer than eight bytes, and those share their first eight.
+    static std::string Name(uint32_t n)
+    {
+        if (n == 0)
+            return {};
+        return std::string(n % 3 == 0 ? "Long name " : "N").append(std::to_string(n));
+    }
     IStepchain* Label()
     {
         auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
@@ -80,10 +89,12 @@ TEST(LabelIndex, AnswersAsThePlainWalk)
     for (const ListCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "seed " << c.seed);
         FlowList flow(c);
-        const std::vector<int> walked = flow.Answers();
+        const std::vector<int> walked = flow.Answers(false);
+        const std::vector<int> walkedBackwards = flow.Answers(true);
         const CStepchainData::CheckScope outer(flow.list);
         const CStepchainData::CheckScope inner(flow.list);
-        EXPECT_EQ(flow.Answers(), walked);
+        EXPECT_EQ(flow.Answers(false), walked);
+        EXPECT_EQ(flow.Answers(true), walkedBackwards);
         for (size_t row = 0; row < flow.list.GetCount(); ++row) {
             IStepchain* action = flow.list.GetAt(row);
             const int mode = action->GetActionType() == SC_BRANCH ? 1 : 2;
@@ -95,17 +106,21 @@ TEST(LabelIndex, AnswersAsThePlainWalk)
         EXPECT_GT(seen[outcome], 0) << "mode " << outcome.first << " answer " << outcome.second;
 }
 
+IStepchain* AddLabel(CStepchainData& list, const std::string& name)
+{
+    auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
+    label->m_name = name;
+    list.AddSC(label);
+    return label;
+}
+
 TEST(LabelIndex, RowsAddedInsideAScopeAreSeen)
 {
     CStepchainData list;
-    auto* first = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-    first->m_name = "A";
-    list.AddSC(first);
+    IStepchain* first = AddLabel(list, "A");
     const CStepchainData::CheckScope scope(list);
     EXPECT_EQ(list.CheckAction(first, 2), 0);
-    auto* second = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-    second->m_name = "A";
-    list.AddSC(second);
+    AddLabel(list, "A");
     EXPECT_EQ(list.CheckAction(first, 2), -1);
     EXPECT_EQ(list.IsInvalid(), 1);
 }
