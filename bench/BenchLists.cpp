@@ -36,7 +36,7 @@ void FillFlow(CStepchainData& list, size_t count)
     RandomList random(static_cast<uint32_t>(count));
     const auto names = static_cast<uint32_t>(count / 2 + 1);
     for (size_t i = 0; i < count; ++i) {
-        const std::string name = "L" + std::to_string(random.Below(names));
+        const std::string name = std::string("L").append(std::to_string(random.Below(names)));
         if (random.Chance(50)) {
             auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
             label->m_name = name;
@@ -53,7 +53,7 @@ void FillLabels(CStepchainData& list, size_t count)
 {
     for (size_t i = 0; i < count; ++i) {
         auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-        label->m_name = "L" + std::to_string(i);
+        label->m_name = std::string("L").append(std::to_string(i));
         list.AddSC(label);
     }
 }
