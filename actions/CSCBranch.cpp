@@ -103,12 +103,8 @@ void CSCBranch::Check(InvalidCheck& check)
     case 2:
         check.FailWith(2, [this] {
             const std::string label = Quoted(Label);
-            std::string row;
-            for (size_t at = 0; at < m_list->GetCount() && row.empty(); ++at) {
-                const std::string* name = GetLabelName(m_list->GetAt(at));
-                if (name != nullptr && *name == Label)
-                    row = std::to_string(at + 1);
-            }
+            const std::vector<size_t> rows = m_list->FindLabelRows(Label);
+            const std::string row = rows.empty() ? std::string() : std::to_string(rows.front() + 1);
             return InvalidReason{"the label " + label + " in row " + row +
                                      " lies above the branch; a branch only jumps down",
                                  U8(u8"ラベル") + label + U8(u8"(") + row +

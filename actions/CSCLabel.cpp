@@ -50,13 +50,11 @@ void CSCLabel::Check(InvalidCheck& check)
         // The rows of the other labels of this name, counted from 1.
         std::string rows;
         size_t count = 0;
-        for (size_t row = 0; row < m_list->GetCount(); ++row) {
-            IStepchain* entry = m_list->GetAt(row);
-            const std::string* name = entry != this ? GetLabelName(entry) : nullptr;
-            if (name != nullptr && *name == m_name) {
-                rows += (rows.empty() ? "" : ", ") + std::to_string(row + 1);
-                ++count;
-            }
+        for (size_t row : m_list->FindLabelRows(m_name)) {
+            if (m_list->GetAt(row) == this)
+                continue;
+            rows += (rows.empty() ? "" : ", ") + std::to_string(row + 1);
+            ++count;
         }
         const std::string where = (count == 1 ? "row " : "rows ") + rows;
         return InvalidReason{"the label name " + Quoted(m_name) + " is used again in " + where,

@@ -41,6 +41,8 @@ public:
     static const char* KindSuffix(int kind);
 
 private:
+    // The kind that the markers in a loaded name give, the markers removed.
+    void LoadKind(CArchive& ar);
     void StoreSubName(CArchive& ar) const;
 
 public:

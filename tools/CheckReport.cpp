@@ -6,6 +6,7 @@
 
 bool ReportRows(const std::string& path, CStepchainData& list, std::ostream& out)
 {
+    const CStepchainData::CheckScope scope(list);
     const std::vector<Warning> warnings = ListWarnings(list);
     auto warning = warnings.begin();
     bool invalid = false;

@@ -18,21 +18,27 @@ const char* InvalidMark(IStepchain* action) { return action->IsInvalid() != 0 ? 
 int RunScript(const Context& context, const std::string& list, int mode, std::ostream& out)
 {
     Session session(context);
-    out << session.Load(list)->ExportStr(mode);
+    auto loaded = session.Load(list);
+    out << loaded->ExportStr(mode);
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
 int RunSpecRow(const Context& context, const std::string& list, const std::string& name, std::ostream& out)
 {
     Session session(context);
-    out << ExportPropertySpec(*session.Load(list), CommandLineText(name, "the display name"));
+    auto loaded = session.Load(list);
+    out << ExportPropertySpec(*loaded, CommandLineText(name, "the display name"));
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
 int RunSpecRaw(const Context& context, const std::string& list, std::ostream& out)
 {
     Session session(context);
-    out << session.Load(list)->ExportSpecStr();
+    auto loaded = session.Load(list);
+    out << loaded->ExportSpecStr();
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
@@ -41,6 +47,7 @@ int RunKeywords(const Context& context, const std::string& list, bool raw, std::
     Session session(context);
     auto loaded = session.Load(list);
     out << (raw ? loaded->ExportSpecKeywordRaw() : loaded->ExportSpecKeyword()) << '\n';
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
@@ -48,12 +55,15 @@ int RunShow(const Context& context, const std::string& list, std::ostream& out)
 {
     Session session(context);
     auto loaded = session.Load(list);
-    out << cp932::ToUTF8(loaded->GetCaption()) << '\n';
-    for (size_t row = 0; row < loaded->GetCount(); ++row) {
-        IStepchain* action = loaded->GetAt(row);
-        out << row + 1 << "  " << KindText(action) << "  "
-            << CaptionLine(action) << InvalidMark(action) << '\n';
+    {
+        const CStepchainData::CheckScope scope(*loaded);
+        out << cp932::ToUTF8(loaded->GetCaption()) << '\n';
+        for (size_t row = 0; row < loaded->GetCount(); ++row) {
+            IStepchain* action = loaded->GetAt(row);
+            out << row + 1 << "  " << KindText(action) << "  " << CaptionLine(action) << InvalidMark(action) << '\n';
+        }
     }
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
@@ -71,7 +81,9 @@ int RunCheck(const Context& context, const std::vector<std::string>& lists, std:
 int RunStore(const Context& context, const std::string& list, const std::string& output)
 {
     Session session(context);
-    SaveListFile(*session.Load(list), output);
+    auto loaded = session.Load(list);
+    SaveListFile(*loaded, output);
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
@@ -105,6 +117,7 @@ int RunMergeLimit(const Context& context, const std::string& list, const std::st
     loaded->SetLimit(word);
     loaded->MergeLimit();
     SaveListFile(*loaded, output);
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
@@ -117,6 +130,7 @@ int RunRename(const Context& context, const std::string& list, const std::string
     auto loaded = session.Load(list);
     const int changed = loaded->MemSync(from, to);
     SaveListFile(*loaded, output);
+    session.Finish(std::move(loaded));
     out << (changed ? "plain names changed\n" : "no plain name changed\n");
     return EXIT_OK;
 }

@@ -16,6 +16,9 @@ inline constexpr int EXIT_BAD_INPUT = 2;
 struct Context {
     std::string hostPath;
     std::optional<std::string> owner;
+    // The process ends with the command: the list it ends with need not be
+    // freed (see Session::Finish).
+    bool processEndsAfter = false;
 };
 
 // Each command writes to `out` and answers its exit code; failures throw

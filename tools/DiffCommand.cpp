@@ -14,6 +14,8 @@ int RunDiff(const Context& context, const std::string& before, const std::string
     Session session(context);
     auto first = session.Load(before);
     auto second = session.Load(after);
+    const CStepchainData::CheckScope firstScope(*first);
+    const CStepchainData::CheckScope secondScope(*second);
     const std::vector<RowDiff> diffs = DiffLists(first->GetActions(), second->GetActions());
     for (const RowDiff& diff : diffs) {
         IStepchain* old = diff.change == RowChange::Added ? nullptr : first->GetAt(diff.before);

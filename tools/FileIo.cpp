@@ -21,6 +21,11 @@ std::string ReadWholeFile(const std::string& path)
     if (fd < 0)
         throw FileError("cannot open: " + Reason());
     std::string bytes;
+    // Room for the whole file at once: growing by doubling would touch
+    // twice its size in fresh memory, and copy it on every step.
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+        bytes.reserve(static_cast<size_t>(info.st_size));
     char buffer[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);

@@ -22,7 +22,7 @@ std::unique_ptr<CStepchainData> LoadListFile(const std::string& path)
     // Bytes that looked like JSON are most likely a broken text form: say both readings.
     const std::string asText = whyNot.empty() ? std::string() : "; as the text form: " + whyNot;
     auto list = std::make_unique<CStepchainData>();
-    CArchive ar(bytes);
+    CArchive ar(std::move(bytes));
     try {
         list->Serialize(ar);
     } catch (const CArchiveException& e) {
@@ -43,7 +43,7 @@ std::string StoreList(CStepchainData& list)
     } catch (const CArchiveException& e) {
         throw InputError("cannot store the list: " + e.Describe());
     }
-    return ar.GetStored();
+    return ar.TakeStored();
 }
 
 void SaveListFile(CStepchainData& list, const std::string& path)

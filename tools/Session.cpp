@@ -1,5 +1,7 @@
 #include "tools/Session.h"
 
+#include <vector>
+
 #include "core/Cp932.h"
 #include "host/IPWObject.h"
 #include "tools/FileIo.h"
@@ -21,6 +23,14 @@ private:
     std::string m_name;
 };
 
+// The lists left to the end of the process. The vector itself is never
+// freed, so that they stay reachable from here to the end.
+std::vector<CStepchainData*>& ListsLeftToExit()
+{
+    static auto* lists = new std::vector<CStepchainData*>();
+    return *lists;
+}
+
 }
 
 std::string CommandLineText(const std::string& utf8, const std::string& what)
@@ -32,7 +42,7 @@ std::string CommandLineText(const std::string& utf8, const std::string& what)
     return text;
 }
 
-Session::Session(const Context& context)
+Session::Session(const Context& context) : m_processEndsAfter(context.processEndsAfter)
 {
     if (!context.hostPath.empty()) {
         std::string text;
@@ -55,4 +65,10 @@ std::unique_ptr<CStepchainData> Session::Load(const std::string& path) const
     auto list = LoadListFile(path);
     list->SetOwnerObj(m_owner.get());
     return list;
+}
+
+void Session::Finish(std::unique_ptr<CStepchainData> list) const
+{
+    if (m_processEndsAfter && list)
+        ListsLeftToExit().push_back(list.release());
 }

@@ -13,6 +13,7 @@ int main(int argc, char** argv)
     app.require_subcommand(1);
 
     Context context;
+    context.processEndsAfter = true;
     std::string list;
     std::string output;
     auto addHost = [&](CLI::App* command) {
