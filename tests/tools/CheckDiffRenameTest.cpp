@@ -169,29 +169,4 @@ TEST_F(ToolRename, InPlaceWritesTheListsThatChange)
     EXPECT_EQ(fs::last_write_time(other), untouched);
 }
 
-class ToolRenameRefused : public ToolRename, public testing::WithParamInterface<const char*> {};
-
-TEST_P(ToolRenameRefused, WritesNothing)
-{
-    std::string args = GetParam();
-    for (const auto& [word, path] : {std::pair<std::string, fs::path>{"FIRST", first}, {"SECOND", second},
-                                     {"MISSING", m_dir / "missing"}, {"OUT", m_dir / "out"}}) {
-        for (size_t at = args.find(word); at != std::string::npos; at = args.find(word))
-            args.replace(at, word.size(), path.string());
-    }
-    // A readable list on standard input, so that only the refusal keeps "-" from being renamed.
-    const Result result = Run("rename " + args, original[0]);
-    EXPECT_EQ(result.code, 2);
-    EXPECT_EQ(result.err.rfind("stepchain: ", 0), 0u) << result.err;
-    EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
-    EXPECT_EQ(Contents(), original);
-    EXPECT_FALSE(fs::exists(m_dir / "out"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, ToolRenameRefused,
-                         testing::Values("W0 W9 FIRST MISSING SECOND --in-place", "W0 W9 FIRST - --in-place",
-                                         "W0 W9 FIRST SECOND", "W0 W9 FIRST --in-place --dry-run",
-                                         "FIRST W0 W9 SECOND -o OUT", "FIRST W0 W9 -o OUT --dry-run",
-                                         "W0 W9 --dry-run", "W0 W€9 FIRST --in-place"));
-
 }

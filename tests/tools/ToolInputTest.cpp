@@ -35,6 +35,8 @@ struct Case {
     std::string out = "";
 };
 
+void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+
 std::string InDir(std::string text, const fs::path& dir)
 {
     for (size_t at = text.find("$D"); at != std::string::npos; at = text.find("$D", at))
@@ -173,7 +175,19 @@ INSTANTIATE_TEST_SUITE_P(
              "stepchain: $D/list.stepchain: a binary list, not a text form (stepchain dump turns it into one, "
              "stepchain store copies it)\n"},
         Case{"OneList", nullptr, "rename W0 W9 $D/list.stepchain --dry-run", 0, "",
-             "", "$D/list.stepchain: row 1: 値セット: 'W0' → 'W9'\n1 of 1 list would change; nothing written\n"}),
+             "", "$D/list.stepchain: row 1: 値セット: 'W0' → 'W9'\n1 of 1 list would change; nothing written\n"},
+        Case{"RenameInPlaceOfAMissingList", nullptr, "rename W0 W9 $D/list.stepchain $D/missing --in-place", 2,
+             "stepchain: $D/missing: cannot open: No such file or directory\n"},
+        Case{"RenameInPlaceOfStandardInput", nullptr, "rename W0 W9 $D/list.stepchain - --in-place", 2,
+             "stepchain: standard input cannot be renamed in place\n"},
+        Case{"RenameWithoutAForm", nullptr, "rename W0 W9 $D/list.stepchain", 2,
+             "stepchain: rename takes LIST OLD NEW -o OUT, or OLD NEW LIST... with --in-place or --dry-run\n"},
+        Case{"RenameInTwoForms", nullptr, "rename W0 W9 $D/list.stepchain --in-place --dry-run", 2,
+             "stepchain: --in-place excludes --dry-run (see stepchain --help)\n"},
+        Case{"RenameToAFileOfManyLists", nullptr, "rename $D/list.stepchain W0 W9 $D/list.stepchain -o $D/out", 2,
+             "stepchain: rename with -o takes exactly LIST OLD NEW\n"},
+        Case{"RenameNameOutsideCp932", nullptr, "rename W0 W€9 $D/list.stepchain --in-place", 2,
+             "stepchain: the new name 'W€9' holds a character that CP932 cannot hold\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Tool, UsageNamesTheToolWhateverItIsCalled)

@@ -67,16 +67,6 @@ TEST_F(Tool, EveryCommandTakesEveryKindInEitherForm)
     }
 }
 
-TEST_F(Tool, RenameReachesEveryOperand)
-{
-    const fs::path out = m_dir / "out.stepchain";
-    const Result result = Run("rename " + kExamples + "/mixed.stepchain W0 W9 -o " + out.string());
-    EXPECT_EQ(result.out, "plain names changed\n");
-    const Result script = Run("script " + out.string());
-    EXPECT_NE(script.out.find("\tMOV W9 #5\n\tCMP = W9 #5\n"), std::string::npos) << script.out;
-    EXPECT_EQ(script.out.find("W0"), std::string::npos);
-}
-
 // The set-up that the README gives: Git shows a list's rows, as `show`
 // writes them, in `git diff` and `git log -p`, for any file name Git passes.
 TEST_F(Tool, GitShowsTheRowsOfLists)
