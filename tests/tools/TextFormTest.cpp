@@ -362,7 +362,7 @@ TEST(TextForm, LongestRowsFitTheInputBounds)
             if (value.is_object())
                 value = {{"name", longest}, {"kind", "text"}, {"subName", longest}, {"value", INT32_MIN},
                          {"aux", INT32_MIN}, {"isText", 1}, {"flag2", 1}};
-            for (const json number : {json(INT32_MIN), json(UINT32_MAX), json(1)}) {
+            for (const json& number : {json(INT32_MIN), json(UINT32_MAX), json(1)}) {
                 if (!value.is_number())
                     break;
                 const json old = value;

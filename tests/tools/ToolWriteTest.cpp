@@ -113,8 +113,9 @@ TEST_F(Tool, TargetsAreWrittenWhereTheyLead)
          [&] {
              const fs::path list = File("kept.stepchain", kW0);
              ::chmod(list.c_str(), 0640);
-             if (::geteuid() == 0)
+             if (::geteuid() == 0) {
                  EXPECT_EQ(::chown(list.c_str(), 4321, 8765), 0);
+             }
              return list;
          },
          [&](const fs::path& list) {
