@@ -87,7 +87,8 @@ std::string TempName()
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     unsigned char random[6] = {};
     if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
-        const unsigned long seed = static_cast<unsigned long>(::getpid()) * 2654435761u ^ static_cast<unsigned long>(::time(nullptr));
+        const unsigned long seed =
+            static_cast<unsigned long>(::getpid()) * 2654435761u ^ static_cast<unsigned long>(::time(nullptr));
         std::memcpy(random, &seed, std::min(sizeof seed, sizeof random));
     }
     std::string name = ".stepchain-";

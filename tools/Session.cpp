@@ -42,7 +42,8 @@ std::string ScriptNameText(const std::string& utf8, const std::string& what)
         shown += escape ? escape : std::string(1, c);
     }
     if (breaks)
-        throw InputError(what + " '" + shown + "' holds " + breaks + ", which would break the script line it goes into");
+        throw InputError(what + " '" + shown + "' holds " + breaks +
+                         ", which would break the script line it goes into");
     return CommandLineText(utf8, what);
 }
 

@@ -344,9 +344,12 @@ TEST(TextForm, ParserRefusalsNameThePath)
 TEST(TextForm, LongestRowsFitTheInputBounds)
 {
     const json actions = json::parse(textform::Dump(*EveryKindByDefault())).at("actions");
-    const auto builds = [](const json& action) {
+    const auto document = [](const json& action) {
+        return json{{"format", "stepchain-list"}, {"version", 1}, {"actions", {action}}}.dump();
+    };
+    const auto builds = [&](const json& action) {
         try {
-            textform::Build(json{{"format", "stepchain-list"}, {"version", 1}, {"actions", {action}}}.dump());
+            textform::Build(document(action));
             return true;
         } catch (const textform::FormError&) {
             return false;
@@ -373,7 +376,7 @@ TEST(TextForm, LongestRowsFitTheInputBounds)
             }
         }
         ASSERT_TRUE(builds(action)) << action.dump();
-        const List list = textform::Build(json{{"format", "stepchain-list"}, {"version", 1}, {"actions", {action}}}.dump());
+        const List list = textform::Build(document(action));
         stored = std::max<uint64_t>(stored, StoredBytes(*list).size() - 2);
         text = std::max<uint64_t>(text, textform::Dump(*list).size() - textform::Dump(CStepchainData()).size());
     }

@@ -217,9 +217,9 @@ TEST_F(Tool, InPlaceTellsWhichListsWereWrittenWhenALateWriteFails)
     bytes << written.rdbuf();
     const int status = Wait(tool);
     EXPECT_EQ(WEXITSTATUS(status), 2);
-    EXPECT_EQ(ReadFile(m_dir / "stderr"), "stepchain: " + third.string() + ": cannot replace: Is a directory; written: " +
-                                              first.string() + ", " + fifo.string() + "; not written: " +
-                                              third.string() + "\n");
+    EXPECT_EQ(ReadFile(m_dir / "stderr"), "stepchain: " + third.string() +
+                                              ": cannot replace: Is a directory; written: " + first.string() + ", " +
+                                              fifo.string() + "; not written: " + third.string() + "\n");
     EXPECT_EQ(ReadFile(first), kW9);
     EXPECT_EQ(bytes.str(), Long("W9"));
     EXPECT_TRUE(Named(".stepchain-").empty());
