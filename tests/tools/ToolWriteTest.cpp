@@ -273,7 +273,7 @@ TEST_F(Tool, SignalsRemoveTheTemporaryFile)
         const int held = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
         ASSERT_EQ(::flock(held, LOCK_EX), 0);
         const pid_t tool = Start({"store", in, "-o", target});
-        for (int tries = 0; tries < 3000 && Named(".stepchain-").empty(); ++tries)
+        for (int tries = 0; tries < 10000 && Named(".stepchain-").empty(); ++tries)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         ASSERT_FALSE(Named(".stepchain-").empty());
         ::kill(tool, signal);
