@@ -77,7 +77,8 @@ TEST_F(Tool, GitShowsTheRowsOfLists)
     File("repo/.gitattributes", "*.stepchain diff=stepchain\n");
     // A host description in the repository is never read unless asked for.
     File("repo/host.json", "not JSON");
-    const std::string git = "cd " + repo.string() + " && git -c user.name=T -c user.email=t@example.com -c commit.gpgsign=false ";
+    const std::string git =
+        "cd " + repo.string() + " && git -c user.name=T -c user.email=t@example.com -c commit.gpgsign=false ";
     ASSERT_EQ(std::system((git + "init -q && " + git + "config diff.stepchain.textconv '" + STEPCHAIN_TOOL +
                            " show --' && " + git + "add . && " + git + "commit -qm one")
                               .c_str()),
