@@ -1,0 +1,25 @@
+#include "ui/UiStart.h"
+
+#include "core/EditHook.h"
+#include "core/IStepchain.h"
+#include "ui/CSCLabelDlg.h"
+
+namespace {
+
+struct ActionDialog {
+    int typeId;
+    ActionEditHook open;
+};
+
+// One line per settings dialog.
+const ActionDialog kActionDialogs[] = {
+    {SC_LABEL, &CSCDialog::Open<CSCLabelDlg>},
+};
+
+}
+
+void StartStepchainUi()
+{
+    for (const ActionDialog& dialog : kActionDialogs)
+        SetActionEditHook(dialog.typeId, dialog.open);
+}
