@@ -3,6 +3,7 @@
 #include "core/EditHook.h"
 #include "core/IStepchain.h"
 #include "ui/CSCLabelDlg.h"
+#include "ui/CStepchainDlg.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ const ActionDialog kActionDialogs[] = {
 
 void StartStepchainUi()
 {
+    SetListEditHook(&CStepchainDlg::Edit);
     for (const ActionDialog& dialog : kActionDialogs)
         SetActionEditHook(dialog.typeId, dialog.open);
 }
