@@ -89,6 +89,32 @@ bool ShowIdle(ValueDlg& dialog)
 class DialogTest : public QObject {
     Q_OBJECT
 private slots:
+    // The texts of the editor and the dialogs survive the trip to CP932 whole.
+    void texts_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("text");
+        const std::pair<Txt, const char*> texts[] = {
+            {Txt::EditorTitle, "ステップチェーン設定"},
+            {Txt::ButtonCancelNarrow, "ｷｬﾝｾﾙ"},
+            {Txt::ButtonPick, "▼"},
+            {Txt::MemNumberRefused, "代入先のメモリーに数値は指定できません"},
+            {Txt::MemNotRegistered, "'%s'は利用可能なメモリー名として登録されていません。\nユーザ定義メモリーとして追加しますか?"},
+            {Txt::MemTypeRefused, "指定できない型のメモリーが選択されています"},
+            {Txt::LabelDialogTitle, "分岐ラベル"},
+        };
+        for (const auto& [id, text] : texts)
+            QTest::newRow(text) << static_cast<int>(id) << QString::fromUtf8(text);
+    }
+    void texts()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, text);
+        std::string bytes;
+        QVERIFY(ui::ToCp932(text, &bytes));
+        QCOMPARE(ToHex(T(static_cast<Txt>(id))), ToHex(bytes));
+    }
+
     void numbers_data()
     {
         QTest::addColumn<QString>("text");
