@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include "core/CVXMemNode.h"
@@ -161,7 +162,10 @@ void CSCDialog::Warn(const QString& message) { ui::ShowMessage(this, message); }
 
 void CSCDialog::accept()
 {
+    // A field the dialog has switched off or put away is not the user's to fix.
     for (CVXMemEditSC* edit : findChildren<CVXMemEditSC*>()) {
+        if (!edit->isEnabled() || !edit->isVisibleTo(this))
+            continue;
         if (!edit->CheckMemoryName()) {
             edit->TakeFocusBack();
             return;
