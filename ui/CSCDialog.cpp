@@ -84,6 +84,8 @@ bool CSCDialog::PickMemory(CVXMemEditSC* edit, CVXMemNode& node, uint32_t filter
     }
     node.m_kind = kind;
     edit->setText(ui::FromCp932(text));
+    // The host offered the name itself.
+    edit->Accept();
     node.m_name = text;
     NotifyMemoryChosen(edit, node);
     return true;
@@ -166,7 +168,7 @@ void CSCDialog::accept()
     for (CVXMemEditSC* edit : findChildren<CVXMemEditSC*>()) {
         if (!edit->isEnabled() || !edit->isVisibleTo(this))
             continue;
-        if (!edit->CheckMemoryName()) {
+        if (!edit->CheckOnOk()) {
             edit->TakeFocusBack();
             return;
         }
@@ -187,6 +189,8 @@ void CSCDialog::LoadControls()
     for (OperandEdit* operand : m_operands)
         operand->Load();
     LoadFields();
+    for (CVXMemEditSC* edit : findChildren<CVXMemEditSC*>())
+        edit->Accept();
 }
 
 void CSCDialog::StoreControls()

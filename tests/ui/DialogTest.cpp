@@ -344,6 +344,41 @@ private slots:
         QCOMPARE(QString::fromStdString(link), after);
     }
 
+    // What OK stores from a value field: "#" dropped, an untouched name kept
+    // byte for byte, a character without a CP932 form refused.
+    void valueOnOk_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("typed");  // null: left as loaded
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("constant with #") << QByteArray("W0") << "#12" << QByteArray("12") << true;
+        QTest::newRow("untouched, shown with ?") << QByteArray("A\x81", 2) << QString() << QByteArray("A\x81", 2) << true;
+        QTest::newRow("Japanese") << QByteArray("W0") << QString::fromUtf8("温度") << QByteArray::fromStdString(Sj("温度")) << true;
+        QTest::newRow("no CP932 form") << QByteArray("W0") << QString::fromUtf8("W\u00e9") << QByteArray("W0") << false;
+    }
+    void valueOnOk()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, after);
+        QFETCH(bool, accepted);
+        UiTestHost host;
+        host.memories = {{"W0", 0}, {Sj("温度"), 0}};
+        Action a("W0", stored.toStdString().c_str());
+        a.action->Source.m_name = stored.toStdString();
+        MessageLog log;
+        WhenModal([&](QDialog* dialog) {
+            auto* d = static_cast<ValueDlg*>(dialog);
+            if (!typed.isNull())
+                d->value->Edit()->setText(typed);
+            d->OkButton()->click();
+        });
+        QCOMPARE(CSCDialog::Open<ValueDlg>(a.action, nullptr, 0), accepted ? IDOK : IDCANCEL);
+        QCOMPARE(ToHex(a.action->Source.m_name), ToHex(after.toStdString()));
+        QCOMPARE(log.texts.size(), accepted ? size_t(0) : size_t(1));
+    }
+
     // A rename while the dialog is open reaches its copy and its fields, so
     // that OK does not write the old name back.
     void renameWhileOpen()
