@@ -77,6 +77,7 @@ bool ShowIdle(ValueDlg& dialog)
     dialog.dest->Load();
     dialog.value->Load();
     dialog.show();
+    dialog.activateWindow();
     if (!QTest::qWaitForWindowActive(&dialog))
         return false;
     dialog.dest->Edit()->m_noCheck = 1;

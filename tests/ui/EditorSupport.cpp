@@ -76,7 +76,8 @@ std::unique_ptr<CStepchainDlg> OpenEditor(CStepchainData& source, DWORD limit, c
 {
     auto editor = std::make_unique<CStepchainDlg>(&source, nullptr, limit, key);
     editor->show();
-    if (!QTest::qWaitForWindowExposed(editor.get()))
+    editor->activateWindow();
+    if (!QTest::qWaitForWindowActive(editor.get()))
         return nullptr;
     return editor;
 }

@@ -34,6 +34,7 @@ inline void WhenModal(std::function<void(QDialog*)> drive)
         QPointer<QDialog> dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog.isNull())
             return;
+        dialog->activateWindow();
         if (QTest::qWaitForWindowActive(dialog))
             drive(dialog);
         else
