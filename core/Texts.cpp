@@ -105,6 +105,32 @@ constexpr Entry kTexts[] = {
     {Txt::CalcTimeCaption, u8"時 (%s):分(%s)を%s(分)加算"},
     {Txt::CalcTimeAutoRepeat, u8"オートリピートあり"},
     {Txt::CalcTimeLimit, u8":制限 %s時%s分"},
+
+    // List editor and settings dialogs.
+    {Txt::EditorTitle, u8"ステップチェーン設定"},
+    {Txt::EditorKindHeader, u8"アクション"},
+    {Txt::EditorDetailHeader, u8"詳細"},
+    {Txt::ButtonUp, u8"上へ"},
+    {Txt::ButtonDown, u8"下へ"},
+    {Txt::ButtonCopy, u8"コピー"},
+    {Txt::ButtonCut, u8"切取り"},
+    {Txt::ButtonPaste, u8"貼付け"},
+    {Txt::ButtonInsert, u8"挿入"},
+    {Txt::ButtonOk, u8"OK"},
+    {Txt::ButtonCancel, u8"キャンセル"},
+    {Txt::ButtonCancelNarrow, u8"ｷｬﾝｾﾙ"},
+    {Txt::ButtonPick, u8"▼"},
+    {Txt::ButtonChoose, u8"選択"},
+    {Txt::MemNumberRefused, u8"代入先のメモリーに数値は指定できません"},
+    {Txt::MemNotRegistered, u8"'%s'は利用可能なメモリー名として登録されていません。\nユーザ定義メモリーとして追加しますか?"},
+    {Txt::MemTypeRefused, u8"指定できない型のメモリーが選択されています"},
+    {Txt::TextNotCp932, u8"次の文字は使用できません: %s"},
+    {Txt::LabelDialogTitle, u8"分岐ラベル"},
+    {Txt::LabelDialogName, u8"ラベル名"},
+    {Txt::LabelNameControl, u8"ラベル名に改行、復帰、タブは使用できません"},
+    {Txt::ClipboardUnreadable, u8"クリップボードに読み込めるアクションリストがありません"},
+    {Txt::ClipboardNotWritten, u8"クリップボードに書き込めませんでした。行は切り取られていません"},
+    {Txt::ListTooLong, u8"アクションは%d件までしか設定できません"},
 };
 
 constexpr size_t kCount = static_cast<size_t>(Txt::Count);

@@ -107,6 +107,32 @@ enum class Txt {
     CalcTimeAutoRepeat,
     CalcTimeLimit,
 
+    // List editor and settings dialogs.
+    EditorTitle,
+    EditorKindHeader,
+    EditorDetailHeader,
+    ButtonUp,
+    ButtonDown,
+    ButtonCopy,
+    ButtonCut,
+    ButtonPaste,
+    ButtonInsert,
+    ButtonOk,
+    ButtonCancel,
+    ButtonCancelNarrow,
+    ButtonPick,
+    ButtonChoose,
+    MemNumberRefused,
+    MemNotRegistered,
+    MemTypeRefused,
+    TextNotCp932,
+    LabelDialogTitle,
+    LabelDialogName,
+    LabelNameControl,
+    ClipboardUnreadable,
+    ClipboardNotWritten,
+    ListTooLong,
+
     Count
 };
 

@@ -2,6 +2,7 @@
 
 #include "host/HostApi.h"
 #include "host/HostMessages.h"
+#include "host/ModuleWindows.h"
 #include "support/FakeHost.h"
 
 namespace {
@@ -50,6 +51,45 @@ TEST(Host, MessagesGoToTheOutermostParent)
 
     top.hasSettings = false;
     EXPECT_EQ(host::ReadProjectSettings().RepeatInterval, 0u);
+}
+
+// The host's messages to the module's windows reach each open window once,
+// oldest first, and skip a window that another one closed meanwhile.
+TEST(Host, ModuleWindowsGetTheHostsMessagesInOrder)
+{
+    struct Window : ModuleWindow {
+        std::vector<std::string>* log;
+        std::string name;
+        ModuleWindow* closes = nullptr;
+        intptr_t OnHostMessage(uint32_t msg, uintptr_t wParam, intptr_t) override
+        {
+            const auto* record = reinterpret_cast<const RenameRecord*>(wParam);
+            log->push_back(name + ":" + std::to_string(msg) + ":" + record->oldName + ">" + record->newName);
+            if (closes != nullptr)
+                CloseModuleWindow(closes);
+            return 0;
+        }
+    };
+    std::vector<std::string> log;
+    Window editor, dialog, third;
+    editor.log = dialog.log = third.log = &log;
+    editor.name = "editor";
+    dialog.name = "dialog";
+    third.name = "third";
+    dialog.closes = &third;
+
+    EXPECT_EQ(SendToModuleWindows(hostmsg::RENAME, 0, 0), 0);
+    OpenModuleWindow(&editor);
+    OpenModuleWindow(&dialog);
+    OpenModuleWindow(&dialog);
+    OpenModuleWindow(&third);
+    host::SendRename("W0", "W1");
+    const std::string rename = std::to_string(hostmsg::RENAME);
+    EXPECT_EQ(log, (std::vector<std::string>{"editor:" + rename + ":W0>W1", "dialog:" + rename + ":W0>W1"}));
+    EXPECT_EQ(CountModuleWindows(), 2u);
+    CloseModuleWindow(&dialog);
+    CloseModuleWindow(&editor);
+    EXPECT_EQ(CountModuleWindows(), 0u);
 }
 
 }
