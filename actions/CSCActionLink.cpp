@@ -21,13 +21,6 @@ size_t FindLastSeparator(std::string_view text)
     return last;
 }
 
-// The part before the last separator; empty when there is none.
-std::string ShownPart(std::string_view target)
-{
-    const size_t last = FindLastSeparator(target);
-    return last == std::string_view::npos ? std::string() : std::string(target.substr(0, last));
-}
-
 // The subroutine: the part before the first separator and the part after the last.
 std::string RoutineName(std::string_view target)
 {
@@ -52,6 +45,12 @@ Span DevicePart(std::string_view target)
     return {pos, (end == std::string_view::npos ? target.size() : end) - pos};
 }
 
+}
+
+std::string CSCActionLink::ShownTarget(std::string_view target)
+{
+    const size_t last = FindLastSeparator(target);
+    return last == std::string_view::npos ? std::string() : std::string(target.substr(0, last));
 }
 
 int CSCActionLink::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
@@ -80,7 +79,7 @@ std::string CSCActionLink::ExportStr(const std::string& key, IPWObject*)
 const std::string& CSCActionLink::GetCaption()
 {
     static std::string caption;
-    caption = IsInvalid() != 0 ? T(Txt::InputError) : Format(T(Txt::ActionLinkCaption), {ShownPart(m_target)});
+    caption = IsInvalid() != 0 ? T(Txt::InputError) : Format(T(Txt::ActionLinkCaption), {ShownTarget(m_target)});
     return caption;
 }
 

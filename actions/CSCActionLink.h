@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "core/IStepchain.h"
 
 // Runs an action of another screen object: the script calls the target's
@@ -24,6 +26,10 @@ public:
     // Follows device renames: the device is the target's first "!"-separated
     // part. Removing the device puts the target aside; restoring brings it back.
     void MemSync(std::string oldName, std::string newName) override;
+
+    // What the caption and the dialog show of a target: the part before its
+    // last "!"; empty when it has none.
+    static std::string ShownTarget(std::string_view target);
 
     // The host chooser's text: parts separated by "!", the device first.
     std::string m_target;
