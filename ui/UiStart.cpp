@@ -4,6 +4,7 @@
 #include "core/IStepchain.h"
 #include "ui/CSCLabelDlg.h"
 #include "ui/dialogs/CSCPageJumpDlg.h"
+#include "ui/dialogs/CSCPassPageDlg.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ struct ActionDialog {
 const ActionDialog kActionDialogs[] = {
     {SC_LABEL, &CSCDialog::Open<CSCLabelDlg>},
     {SC_PAGEJUMP, &CSCDialog::Open<CSCPageJumpDlg>},
+    {SC_PASSPAGE, &CSCDialog::Open<CSCPassPageDlg>},
 };
 
 }
