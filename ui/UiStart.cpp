@@ -3,6 +3,7 @@
 #include "core/EditHook.h"
 #include "core/IStepchain.h"
 #include "ui/CSCLabelDlg.h"
+#include "ui/dialogs/CSCActionLinkDlg.h"
 #include "ui/dialogs/CSCCallDlg.h"
 #include "ui/dialogs/CSCPageJumpDlg.h"
 #include "ui/dialogs/CSCPassPageDlg.h"
@@ -20,6 +21,7 @@ const ActionDialog kActionDialogs[] = {
     {SC_PAGEJUMP, &CSCDialog::Open<CSCPageJumpDlg>},
     {SC_PASSPAGE, &CSCDialog::Open<CSCPassPageDlg>},
     {SC_CALL, &CSCDialog::Open<CSCCallDlg>},
+    {SC_ACTIONLINK, &CSCDialog::Open<CSCActionLinkDlg>},
 };
 
 }
