@@ -35,7 +35,7 @@ void OperandEdit::Load()
 bool OperandEdit::Store()
 {
     QString text = m_edit->text();
-    if (text == m_loaded)
+    if (text == m_loaded || (m_keepsWhileDisabled && !isEnabled()))
         return true;
     if (text.startsWith(u'#'))
         text.remove(0, 1);

@@ -24,6 +24,8 @@ public:
 
     // When set, a memory the field's check accepted gives the operand its kind.
     bool m_takesKind = false;
+    // When set, a disabled field (its setting does not apply) leaves the operand as it was.
+    bool m_keepsWhileDisabled = false;
 
     // The operand's name into the field (as stored, without "#").
     void Load();

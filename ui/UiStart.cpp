@@ -3,6 +3,8 @@
 #include "core/EditHook.h"
 #include "core/IStepchain.h"
 #include "ui/CSCLabelDlg.h"
+#include "ui/dialogs/CSCCalcDlg.h"
+#include "ui/dialogs/CSCCalcTimeDlg.h"
 #include "ui/dialogs/CSCSetValueDlg.h"
 
 namespace {
@@ -16,6 +18,8 @@ struct ActionDialog {
 const ActionDialog kActionDialogs[] = {
     {SC_LABEL, &CSCDialog::Open<CSCLabelDlg>},
     {SC_SETVALUE, &CSCDialog::Open<CSCSetValueDlg>},
+    {SC_CALC, &CSCDialog::Open<CSCCalcDlg>},
+    {SC_CALCTIME, &CSCDialog::Open<CSCCalcTimeDlg>},
 };
 
 }
