@@ -5,6 +5,7 @@
 #include "ui/CSCLabelDlg.h"
 #include "ui/dialogs/CSCCalcDlg.h"
 #include "ui/dialogs/CSCCalcTimeDlg.h"
+#include "ui/dialogs/CSCOpeDlg.h"
 #include "ui/dialogs/CSCSetValueDlg.h"
 
 namespace {
@@ -20,6 +21,7 @@ const ActionDialog kActionDialogs[] = {
     {SC_SETVALUE, &CSCDialog::Open<CSCSetValueDlg>},
     {SC_CALC, &CSCDialog::Open<CSCCalcDlg>},
     {SC_CALCTIME, &CSCDialog::Open<CSCCalcTimeDlg>},
+    {SC_OPE, &CSCDialog::Open<CSCOpeDlg>},
 };
 
 }
