@@ -3,6 +3,7 @@
 #include "core/EditHook.h"
 #include "core/IStepchain.h"
 #include "ui/CSCLabelDlg.h"
+#include "ui/dialogs/CSCBranchDlg.h"
 #include "ui/dialogs/CSCCalcDlg.h"
 #include "ui/dialogs/CSCCalcTimeDlg.h"
 #include "ui/dialogs/CSCOpeDlg.h"
@@ -22,6 +23,7 @@ const ActionDialog kActionDialogs[] = {
     {SC_CALC, &CSCDialog::Open<CSCCalcDlg>},
     {SC_CALCTIME, &CSCDialog::Open<CSCCalcTimeDlg>},
     {SC_OPE, &CSCDialog::Open<CSCOpeDlg>},
+    {SC_BRANCH, &CSCDialog::Open<CSCBranchDlg>},
 };
 
 }
