@@ -7,6 +7,7 @@
 #include "ui/dialogs/CSCCalcDlg.h"
 #include "ui/dialogs/CSCCalcTimeDlg.h"
 #include "ui/dialogs/CSCOpeDlg.h"
+#include "ui/dialogs/CSCSetGraphMemDlg.h"
 #include "ui/dialogs/CSCSetValueDlg.h"
 
 namespace {
@@ -24,6 +25,7 @@ const ActionDialog kActionDialogs[] = {
     {SC_CALCTIME, &CSCDialog::Open<CSCCalcTimeDlg>},
     {SC_OPE, &CSCDialog::Open<CSCOpeDlg>},
     {SC_BRANCH, &CSCDialog::Open<CSCBranchDlg>},
+    {SC_SETGRAPHMEM, &CSCDialog::Open<CSCSetGraphMemDlg>},
 };
 
 }
