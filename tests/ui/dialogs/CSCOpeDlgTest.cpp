@@ -9,70 +9,46 @@ class CSCOpeDlgTest : public QObject {
 private slots:
     // The stored operator selects its entry; OK writes the entry chosen, or
     // -1 (none chosen) for a stored value outside the table.
-    void operators_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("choose");  // -2: leave the selection
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("written");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("none chosen") << -1 << -2 << "" << -1 << "!入力にエラーがあります";
-        QTest::newRow("remainder") << 4 << -2 << "余り" << 4 << "W0 = W1 % 3\n";
-        QTest::newRow("above the table") << 7 << -2 << "" << -1 << "!入力にエラーがあります";
-        QTest::newRow("below -1") << -5 << 2 << "" << 2 << "W0 = W1 * 3\n";
-        QTest::newRow("plus to divide") << 0 << 3 << "＋" << 3 << "W0 = W1 / 3\n";
-    }
     void operators()
     {
-        QFETCH(int, stored);
-        QFETCH(int, choose);
-        QFETCH(QString, shown);
-        QFETCH(int, written);
-        QFETCH(QString, caption);
-        Listed<CSCOpe> a(SC_OPE);
-        a.action->Operator = stored;
-        QString opened;
-        QCOMPARE(Drive<CSCOpeDlg>(a.action, [&](CSCOpeDlg& d) {
-                     opened = d.m_operator->currentText();
-                     Type(d.m_result, "#W0");
-                     Type(d.m_left, "W1");
-                     Type(d.m_right, "#3");
-                     if (choose != -2)
-                         d.m_operator->setCurrentIndex(choose);
-                     d.OkButton()->click();
-                 }),
-                 IDOK);
-        QCOMPARE(opened, shown);
-        QCOMPARE(a.action->Operator, written);
-        QCOMPARE(QString::fromStdString(cp932::ToUTF8(a.action->GetCaption())), caption);
+        const struct {
+            int32_t stored, chosen;  // chosen -2: left as opened
+            const char *shown, *caption;
+        } rows[] = {{-1, -2, "", "!入力にエラーがあります -1"}, {4, -2, "余り", "W0 = W1 % 3\n 4"},
+                    {7, -2, "", "!入力にエラーがあります -1"},  {-5, 2, "", "W0 = W1 * 3\n 2"},
+                    {0, 3, "＋", "W0 = W1 / 3\n 3"}};
+        for (const auto& row : rows) {
+            Listed<CSCOpe> a(SC_OPE);
+            a.action->Operator = row.stored;
+            QString shown;
+            QCOMPARE(Drive<CSCOpeDlg>(a.action, [&](CSCOpeDlg& d) {
+                         shown = d.m_operator->currentText();
+                         Type(d.m_result, "#W0");
+                         Type(d.m_left, "W1");
+                         Type(d.m_right, "#3");
+                         if (row.chosen != -2)
+                             d.m_operator->setCurrentIndex(row.chosen);
+                         d.OkButton()->click();
+                     }),
+                     IDOK);
+            QCOMPARE(shown, QString::fromUtf8(row.shown));
+            QCOMPARE(Caption(a.action) + ' ' + QString::number(a.action->Operator), QString::fromUtf8(row.caption));
+        }
     }
 
-    void opening()
+    void fields()
     {
-        UiTestHost host;
         Listed<CSCOpe> a(SC_OPE);
+        QStringList entries;
         Drive<CSCOpeDlg>(a.action, [&](CSCOpeDlg& d) {
-            QCOMPARE(d.windowTitle(), QString::fromUtf8("算術演算"));
-            QVERIFY(!d.m_operator->isEditable());
-            QStringList entries;
             for (int i = 0; i < d.m_operator->count(); ++i)
                 entries << d.m_operator->itemText(i);
-            QCOMPARE(entries.join(' '), QString::fromUtf8("＋ － × ÷ 余り"));
-            QCOMPARE(d.m_result->Edit()->m_refuseNumber + d.m_left->Edit()->m_refuseNumber +
-                         d.m_right->Edit()->m_refuseNumber,
-                     1);
-            QCOMPARE(d.m_result->Edit()->m_refuseNumber, 1);
-            QCOMPARE(PickFilters(host, {d.m_result, d.m_left, d.m_right}), (std::vector<uint32_t>{6, 6, 6}));
+            QVERIFY(!d.m_operator->isEditable());
         });
-    }
-
-    void pickThenCancelOrOk()
-    {
-        Listed<CSCOpe> a(SC_OPE);
-        QCOMPARE(PickAndClose(a.action, &CSCOpeDlg::m_right, "TXT1[TEXT]", false), IDCANCEL);
-        QCOMPARE(PickAndClose(a.action, &CSCOpeDlg::m_right, "TXT1[TEXT]", true), IDOK);
-        QCOMPARE(a.action->Right.m_name, std::string("TXT1"));
-        QCOMPARE(a.action->Right.m_kind, 2);
+        QCOMPARE(entries.join(' '), QString::fromUtf8("＋ － × ÷ 余り"));
+        QCOMPARE(Fields(a.action, {&CSCOpeDlg::m_right, &CSCOpeDlg::m_result, &CSCOpeDlg::m_left}, "TXT1[TEXT]"),
+                 QString::fromUtf8("算術演算 6/0/1 6/1/1 6/0/1"));
+        QCOMPARE(a.action->Right.m_name + char('0' + a.action->Right.m_kind), std::string("TXT12"));
     }
 };
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QPushButton>
-#include <QTest>
 #include <functional>
+#include <initializer_list>
 #include <string>
-#include <vector>
 
 #include "UiTest.h"
 #include "UiTestHost.h"
@@ -23,8 +22,8 @@ struct Listed {
     explicit Listed(int type) : action(static_cast<A*>(list.CreateSC(type))) { list.AddSC(action); }
 };
 
-// Opens the action's settings dialog through its Edit, runs `drive` on the
-// dialog of class D, and answers the dialog's result.
+// Opens the action's settings dialog through its Edit and runs `drive` on
+// the dialog of class D (a dialog left open is cancelled); the result.
 template <class D>
 int Drive(IStepchain* action, const std::function<void(D&)>& drive, DWORD limit = 0)
 {
@@ -33,36 +32,40 @@ int Drive(IStepchain* action, const std::function<void(D&)>& drive, DWORD limit 
 }
 
 inline void Type(OperandEdit* field, const char* utf8) { field->Edit()->setText(QString::fromUtf8(utf8)); }
+inline QString Caption(IStepchain* action) { return QString::fromStdString(cp932::ToUTF8(action->GetCaption())); }
 
-// Clicks each "▼" with the host cancelling the picker: the filter codes the
-// host was asked with, in order. A cancelled pick leaves the field as it was.
-inline std::vector<uint32_t> PickFilters(UiTestHost& host, const std::vector<OperandEdit*>& fields)
-{
-    host.pickerAnswer = 0;
-    std::vector<uint32_t> filters;
-    for (OperandEdit* field : fields) {
-        const QString before = field->Edit()->text();
-        field->PickButton()->click();
-        filters.push_back(field->Edit()->text() == before ? host.pickerFilter : 0xFFFFFFFF);
-    }
-    return filters;
-}
-
-// Picks `choice` with the field's "▼", then closes with OK or cancel. Cancel
-// must leave the action's bytes as they were.
+// The dialog's title and each operand field as "filter/m_refuseNumber/m_kindMask",
+// the filter being the code its "▼" asks the host's picker with (the host
+// cancels; the field must stay as it was). Then the first field picks `choice`
+// and cancels (the action's bytes must stay) and picks it again with OK.
 template <class D>
-int PickAndClose(IStepchain* action, OperandEdit* const D::*field, const char* choice, bool ok)
+QString Fields(IStepchain* action, std::initializer_list<OperandEdit* const D::*> fields, const char* choice)
 {
     UiTestHost host;
+    QString shown;
+    Drive<D>(action, [&](D& d) {
+        shown = d.windowTitle();
+        for (OperandEdit* const D::*member : fields) {
+            OperandEdit* field = d.*member;
+            const QString before = field->Edit()->text();
+            field->PickButton()->click();
+            shown += QString(" %1/%2/%3")
+                         .arg(field->Edit()->text() == before ? host.pickerFilter : 0xFFFFFFFF)
+                         .arg(field->Edit()->m_refuseNumber)
+                         .arg(field->Edit()->m_kindMask);
+        }
+    });
     host.pickerAnswer = 1;
     host.pickerChoice = choice;
     MessageLog log;
     const std::string before = StoredBytes(*action);
-    const int result = Drive<D>(action, [&](D& d) {
-        (d.*field)->PickButton()->click();
-        ok ? d.OkButton()->click() : d.reject();
-    });
-    if (!ok && StoredBytes(*action) != before)
-        QTest::qFail("cancel after a pick changed the action", __FILE__, __LINE__);
-    return result;
+    for (bool ok : {false, true}) {
+        const int result = Drive<D>(action, [&](D& d) {
+            (d.**fields.begin())->PickButton()->click();
+            ok ? d.OkButton()->click() : d.reject();
+        });
+        if (result != (ok ? IDOK : IDCANCEL) || (!ok && StoredBytes(*action) != before))
+            shown += ok ? " (OK failed)" : " (cancel changed the action)";
+    }
+    return shown;
 }
