@@ -3,6 +3,7 @@
 #include "core/EditHook.h"
 #include "core/IStepchain.h"
 #include "ui/CSCLabelDlg.h"
+#include "ui/dialogs/CSCKeypadDlg.h"
 
 namespace {
 
@@ -14,6 +15,7 @@ struct ActionDialog {
 // One line per settings dialog.
 const ActionDialog kActionDialogs[] = {
     {SC_LABEL, &CSCDialog::Open<CSCLabelDlg>},
+    {SC_KEYPAD, &CSCDialog::Open<CSCKeypadDlg>},
 };
 
 }
