@@ -4,6 +4,7 @@
 #include "core/IStepchain.h"
 #include "ui/CSCLabelDlg.h"
 #include "ui/dialogs/CSCKeypadDlg.h"
+#include "ui/dialogs/CSCStringDlg.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ struct ActionDialog {
 const ActionDialog kActionDialogs[] = {
     {SC_LABEL, &CSCDialog::Open<CSCLabelDlg>},
     {SC_KEYPAD, &CSCDialog::Open<CSCKeypadDlg>},
+    {SC_STRING, &CSCDialog::Open<CSCStringDlg>},
 };
 
 }
