@@ -3,6 +3,7 @@
 #include "core/EditHook.h"
 #include "core/IStepchain.h"
 #include "ui/CSCLabelDlg.h"
+#include "ui/dialogs/CSCCommDlg.h"
 #include "ui/dialogs/CSCKeypadDlg.h"
 #include "ui/dialogs/CSCStringDlg.h"
 
@@ -18,6 +19,7 @@ const ActionDialog kActionDialogs[] = {
     {SC_LABEL, &CSCDialog::Open<CSCLabelDlg>},
     {SC_KEYPAD, &CSCDialog::Open<CSCKeypadDlg>},
     {SC_STRING, &CSCDialog::Open<CSCStringDlg>},
+    {SC_COMM, &CSCDialog::Open<CSCCommDlg>},
 };
 
 }
