@@ -32,6 +32,7 @@ CSCCommDlg::CSCCommDlg(IStepchain* action, QWidget* parent, DWORD limit)
     grid->addWidget(new QLabel(Utf8(u8"送信内容"), this), 0, 0);
     grid->addWidget(contentKind, 0, 1, Qt::AlignLeft);
     grid->addWidget(content, 1, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
     content->setMinimumWidth(fontMetrics().averageCharWidth() * 32);
 
     auto* layout = new QVBoxLayout(this);

@@ -47,40 +47,39 @@ CSCKeypadDlg::CSCKeypadDlg(IStepchain* action, QWidget* parent, DWORD limit)
     rangeList->addItem(Utf8(u8"する"));
     actLink->setReadOnly(true);
 
+    // Label and field in two columns; a field may be a line of several controls.
     auto* grid = new QGridLayout;
     int row = 0;
-    const auto addRow = [&](const char8_t* label, QWidget* field, QWidget* extra = nullptr) {
+    const auto addRow = [&](const char8_t* label, std::initializer_list<QWidget*> fields) {
         grid->addWidget(new QLabel(Utf8(label), this), row, 0);
-        grid->addWidget(field, row, 1, 1, extra != nullptr ? 1 : 2);
-        if (extra != nullptr)
-            grid->addWidget(extra, row, 2);
-        ++row;
+        auto* line = new QHBoxLayout;
+        bool stretches = false;
+        for (QWidget* field : fields) {
+            const bool wide = qobject_cast<OperandEdit*>(field) != nullptr || field == actLink;
+            line->addWidget(field, wide ? 1 : 0);
+            stretches = stretches || wide;
+        }
+        if (!stretches)
+            line->addStretch(1);
+        grid->addLayout(line, row++, 1);
     };
-    auto* fraction = new QWidget(this);
-    auto* fractionLine = new QHBoxLayout(fraction);
-    fractionLine->setContentsMargins(0, 0, 0, 0);
-    fractionLine->addWidget(fracDigits);
-    fractionLine->addWidget(fracMem, 1);
-    fractionLine->addStretch(0);
-
-    addRow(u8"代入先", dest);
-    addRow(u8"総桁数", totalDigits);
-    addRow(u8"小数部桁数", fraction, fracFromMem);
-    addRow(u8"キーパッド配置ページ", keyPage);
-    addRow(u8"範囲チェック", rangeList);
-    addRow(u8"最大値", rangeMax);
-    addRow(u8"最小値", rangeMin);
-    grid->addWidget(useMessage, row++, 0, 1, 3);
-    grid->addWidget(message, row++, 0, 1, 3);
-    grid->addWidget(useActLink, row++, 0, 1, 3);
-    addRow(u8"リンク先", actLink, chooseLink);
+    addRow(u8"代入先", {dest});
+    addRow(u8"総桁数", {totalDigits});
+    addRow(u8"小数部桁数", {fracDigits, fracMem, fracFromMem});
+    addRow(u8"キーパッド配置ページ", {keyPage});
+    addRow(u8"範囲チェック", {rangeList});
+    addRow(u8"最大値", {rangeMax});
+    addRow(u8"最小値", {rangeMin});
+    grid->addWidget(useMessage, row++, 0, 1, 2);
+    grid->addWidget(message, row++, 0, 1, 2);
+    grid->addWidget(useActLink, row++, 0, 1, 2);
+    addRow(u8"リンク先", {actLink, chooseLink});
     grid->setColumnStretch(1, 1);
-    for (OperandEdit* field : {dest, fracMem, rangeMax, rangeMin})
+    for (OperandEdit* field : {dest, rangeMax, rangeMin})
         field->setMinimumWidth(fontMetrics().averageCharWidth() * 24);
+    // The fraction memory shares its line with the check box; the dialog keeps its width when it shows.
+    fracMem->setMinimumWidth(fontMetrics().averageCharWidth() * 12);
     rangeList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    grid->setAlignment(totalDigits, Qt::AlignLeft);
-    grid->setAlignment(keyPage, Qt::AlignLeft);
-    grid->setAlignment(rangeList, Qt::AlignLeft);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -78,16 +78,19 @@ CSCStringDlg::CSCStringDlg(IStepchain* action, QWidget* parent, DWORD limit)
 
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(Utf8(u8"操作メモリー"), this), 0, 0);
-    grid->addWidget(target, 0, 1, 1, 3);
-    grid->addWidget(box, 1, 0, 1, 4);
+    grid->addWidget(target, 0, 1);
+    grid->addWidget(box, 1, 0, 1, 2);
     grid->addWidget(sourceLabel, 2, 0);
-    grid->addWidget(text, 2, 1, 1, 3);
-    grid->addWidget(source, 2, 1, 1, 3);
+    grid->addWidget(text, 2, 1);
+    grid->addWidget(source, 2, 1);
+    auto* digits = new QHBoxLayout;
+    digits->addWidget(integerDigits);
+    digits->addSpacing(12);
+    digits->addWidget(fractionLabel);
+    digits->addWidget(fractionDigits);
+    digits->addStretch(1);
     grid->addWidget(integerLabel, 3, 0);
-    grid->addWidget(integerDigits, 3, 1);
-    grid->addWidget(fractionLabel, 3, 2);
-    grid->addWidget(fractionDigits, 3, 3);
-    grid->setColumnStretch(3, 1);
+    grid->addLayout(digits, 3, 1);
     // The fields come and go with the operation; the dialog keeps its size.
     for (QWidget* widget : std::initializer_list<QWidget*>{sourceLabel, text, source, integerLabel, integerDigits,
                                                            fractionLabel, fractionDigits})
