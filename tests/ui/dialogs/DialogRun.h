@@ -8,7 +8,8 @@
 #include "UiTest.h"
 #include "UiTestHost.h"
 #include "core/CStepchainData.h"
-#include "core/IStepchain.h"
+#include "support/Bytes.h"
+#include "support/Stored.h"
 
 // An action of one kind in a list of its own, as the editor holds it.
 template <class A>
@@ -18,7 +19,6 @@ struct Listed {
     explicit Listed(int type) : action(static_cast<A*>(list.CreateSC(type))) { list.AddSC(action); }
 };
 
-// What one run of a settings dialog came to.
 struct DialogRun {
     int result = 0;        // IDOK or IDCANCEL
     bool refused = false;  // OK left the dialog open (it was cancelled then)
@@ -26,21 +26,20 @@ struct DialogRun {
 };
 
 // Opens the action's dialog as the editor does (through Edit), lets `drive`
-// work it, then clicks OK, or cancels when `ok` is false. Message boxes take
-// `answers` in turn (Yes when none are left).
+// work it, then clicks OK, or cancels when `ok` is false. Message boxes are
+// answered Yes and recorded.
 template <class D>
-DialogRun RunDialog(IStepchain* action, const std::function<void(D&)>& drive, bool ok = true,
-                    std::vector<bool> answers = {})
+DialogRun RunDialog(IStepchain* action, const std::function<void(D&)>& drive, bool ok = true)
 {
     DialogRun run;
-    MessageLog log(std::move(answers));
+    MessageLog log;
     WhenModal([&](QDialog* dialog) {
         auto* d = static_cast<D*>(dialog);
         drive(*d);
-        if (!ok)
-            return;
-        d->OkButton()->click();
-        run.refused = d->isVisible();
+        if (ok) {
+            d->OkButton()->click();
+            run.refused = d->isVisible();
+        }
     });
     run.result = action->Edit(nullptr, 0);
     run.messages = log.texts;
@@ -55,3 +54,5 @@ inline void TypeInto(QLineEdit* edit, const QString& text, QWidget* next)
     edit->insert(text);
     next->setFocus(Qt::TabFocusReason);
 }
+
+inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
