@@ -21,6 +21,8 @@ public:
     QPushButton* PickButton() const { return m_pick; }
     CVXMemNode* Node() const { return m_node; }
     uint32_t Filter() const { return m_filter; }
+    // For a field whose list of memories depends on another control.
+    void SetFilter(uint32_t filter) { m_filter = filter; }
 
     // When set, a memory the field's check accepted gives the operand its kind.
     bool m_takesKind = false;

@@ -9,11 +9,14 @@
 #include "ui/dialogs/CSCCalcDlg.h"
 #include "ui/dialogs/CSCCalcTimeDlg.h"
 #include "ui/dialogs/CSCCallDlg.h"
+#include "ui/dialogs/CSCCommDlg.h"
+#include "ui/dialogs/CSCKeypadDlg.h"
 #include "ui/dialogs/CSCOpeDlg.h"
 #include "ui/dialogs/CSCPageJumpDlg.h"
 #include "ui/dialogs/CSCPassPageDlg.h"
 #include "ui/dialogs/CSCSetGraphMemDlg.h"
 #include "ui/dialogs/CSCSetValueDlg.h"
+#include "ui/dialogs/CSCStringDlg.h"
 
 namespace {
 
@@ -35,6 +38,9 @@ const ActionDialog kActionDialogs[] = {
     {SC_OPE, &CSCDialog::Open<CSCOpeDlg>},
     {SC_BRANCH, &CSCDialog::Open<CSCBranchDlg>},
     {SC_SETGRAPHMEM, &CSCDialog::Open<CSCSetGraphMemDlg>},
+    {SC_KEYPAD, &CSCDialog::Open<CSCKeypadDlg>},
+    {SC_STRING, &CSCDialog::Open<CSCStringDlg>},
+    {SC_COMM, &CSCDialog::Open<CSCCommDlg>},
 };
 
 }
