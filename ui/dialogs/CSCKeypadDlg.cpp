@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "actions/CSCActionLink.h"
 #include "actions/CSCKeypad.h"
 #include "ui/CVXMemEditSC.h"
 #include "ui/OperandEdit.h"
@@ -189,7 +190,7 @@ void CSCKeypadDlg::EnableMessage() { message->setEnabled(useMessage->isChecked()
 void CSCKeypadDlg::ShowLink()
 {
     const bool link = useActLink->isChecked();
-    actLink->setText(link ? ui::FromCp932(CSCKeypad::LinkShownText(m_link)) : QString());
+    actLink->setText(link ? ui::FromCp932(LinkShownText(m_link)) : QString());
     actLink->setEnabled(link);
     chooseLink->setEnabled(link);
 }
