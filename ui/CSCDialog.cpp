@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include "core/CVXMemNode.h"
@@ -83,6 +84,8 @@ bool CSCDialog::PickMemory(CVXMemEditSC* edit, CVXMemNode& node, uint32_t filter
     }
     node.m_kind = kind;
     edit->setText(ui::FromCp932(text));
+    // The host offered the name itself.
+    edit->Accept();
     node.m_name = text;
     NotifyMemoryChosen(edit, node);
     return true;
@@ -161,8 +164,11 @@ void CSCDialog::Warn(const QString& message) { ui::ShowMessage(this, message); }
 
 void CSCDialog::accept()
 {
+    // A field the dialog has switched off or put away is not the user's to fix.
     for (CVXMemEditSC* edit : findChildren<CVXMemEditSC*>()) {
-        if (!edit->CheckMemoryName()) {
+        if (!edit->isEnabled() || !edit->isVisibleTo(this))
+            continue;
+        if (!edit->CheckOnOk()) {
             edit->TakeFocusBack();
             return;
         }
@@ -183,6 +189,8 @@ void CSCDialog::LoadControls()
     for (OperandEdit* operand : m_operands)
         operand->Load();
     LoadFields();
+    for (CVXMemEditSC* edit : findChildren<CVXMemEditSC*>())
+        edit->Accept();
 }
 
 void CSCDialog::StoreControls()

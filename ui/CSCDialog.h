@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -35,7 +34,8 @@ class QPushButton;
 //   - `LoadFields`: the copy into the controls (the operand edits load themselves).
 //   - `CheckFields`: the dialog's own refusals on OK, each with `Warn` and the
 //     focus on the field; `ReadText` reads a field as CP932 and refuses a
-//     character CP932 cannot hold. The memory-name fields are checked first.
+//     character CP932 cannot hold. The memory-name fields (those enabled and
+//     shown) are checked first.
 //   - `StoreFields`: the controls into the copy (the operand edits store themselves).
 //   - `OnMemoryChosen`: optional, the host or the field's check named a memory.
 //

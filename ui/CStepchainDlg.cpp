@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QUndoStack>
 #include <memory>
@@ -30,6 +31,22 @@ constexpr int kMargin = 8;
 constexpr int kGap = 10;
 constexpr int kSettingsWidth = 48;
 constexpr int kFixedColumnWidth = 8;
+
+// A selected invalid row stays red, darker, so that the row being worked on
+// still shows that it needs the user.
+class DetailDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if ((option->state & QStyle::State_Selected) &&
+            index.data(Qt::BackgroundRole).value<QBrush>().color() == StepchainModel::InvalidColor())
+            option->palette.setColor(QPalette::Highlight, StepchainModel::InvalidColor().darker(140));
+    }
+};
 
 // Frees the actions of a paste that did not go into the list.
 struct OwnedActions {
@@ -79,6 +96,7 @@ void CStepchainDlg::BuildControls()
     m_model = new StepchainModel(&m_working, this);
     m_grid = new QTableView(this);
     m_grid->setModel(m_model);
+    m_grid->setItemDelegateForColumn(StepchainModel::DetailColumn, new DetailDelegate(m_grid));
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -93,6 +93,8 @@ void CVXMemEditSC::Refuse(const QString& message)
     setText(m_lastText);
 }
 
+bool CVXMemEditSC::CheckOnOk() { return text() == m_acceptedText || CheckMemoryName(); }
+
 bool CVXMemEditSC::CheckMemoryName()
 {
     // Without the host nothing can be looked up; the text stands as typed.
@@ -100,8 +102,10 @@ bool CVXMemEditSC::CheckMemoryName()
         return true;
     const QString typed = text();
     if (IsNumber(typed) && !typed.isEmpty()) {
-        if (!m_refuseNumber)
+        if (!m_refuseNumber) {
+            Accept();
             return true;
+        }
         Refuse(ui::Text(Txt::MemNumberRefused));
         return false;
     }
@@ -125,6 +129,7 @@ bool CVXMemEditSC::CheckMemoryName()
         const QString question = ui::FromCp932(Format(T(Txt::MemNotRegistered), {name}));
         if (ui::ShowMessage(this, question, ui::MessageKind::Question)) {
             host::RegisterMemory(name, RegisterType(m_kindMask));
+            Accept();
             return true;
         }
         setText(m_lastText);
@@ -138,6 +143,7 @@ bool CVXMemEditSC::CheckMemoryName()
     chosen.m_kind = type;
     chosen.m_name = cp932::RemoveAll(cp932::RemoveAll(name, CVXMemNode::KindSuffix(CVXMemNode::KIND_GRAPH)),
                                      CVXMemNode::KindSuffix(CVXMemNode::KIND_TEXT));
+    Accept();
     if (auto* dialog = qobject_cast<CSCDialog*>(window()))
         dialog->NotifyMemoryChosen(this, chosen);
     return true;

@@ -8,8 +8,8 @@
 // a name the host does not know (the user may register it), a memory of a
 // kind the field does not take. A refused text is replaced by the text the
 // field had when it got the focus. The dialog's OK runs the same check on
-// every such field again, since Enter reaches OK without the field losing
-// the focus.
+// every such field again (CheckOnOk), since Enter reaches OK without the
+// field losing the focus.
 class CVXMemEditSC : public QLineEdit {
     Q_OBJECT
 public:
@@ -19,6 +19,13 @@ public:
     // (the remembered text is back in the field); true when the text stands,
     // or when nothing was checked (no host, Ctrl held, a check already running).
     bool CheckMemoryName();
+    // The check of OK: the same, for a text other than the one the field
+    // was opened with or last accepted. A name the user did not touch stands,
+    // so a dialog opened on a name the host no longer knows can still be
+    // confirmed without registering it.
+    bool CheckOnOk();
+    // The text stands as it is now (the dialog has just put it there).
+    void Accept() { m_acceptedText = text(); }
 
     // Gives the focus back to the field without remembering its text anew.
     void TakeFocusBack();
@@ -49,4 +56,5 @@ private:
     // The field lost the focus to another window and its text is unchecked;
     // getting the focus back must not take that text for the accepted one.
     bool m_leftUnchecked = false;
+    QString m_acceptedText;
 };

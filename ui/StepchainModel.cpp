@@ -1,7 +1,6 @@
 #include "ui/StepchainModel.h"
 
 #include <QBrush>
-#include <QColor>
 
 #include "core/Texts.h"
 #include "ui/UiText.h"
@@ -71,7 +70,7 @@ QVariant StepchainModel::data(const QModelIndex& index, int role) const
         return DisplayCaption(action);
     case Qt::BackgroundRole:
         if (index.column() == DetailColumn)
-            return QBrush(action->IsInvalid() != 0 ? QColor(255, 0, 0) : QColor(Qt::white));
+            return QBrush(action->IsInvalid() != 0 ? InvalidColor() : QColor(Qt::white));
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));

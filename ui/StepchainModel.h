@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QString>
 #include <array>
 
@@ -64,6 +65,8 @@ public:
     void Reset();
 
     static QString DisplayCaption(IStepchain* action);
+    // The background of an invalid row's detail cell.
+    static QColor InvalidColor() { return QColor(255, 0, 0); }
 
 private:
     CStepchainData* m_list;

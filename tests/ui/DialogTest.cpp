@@ -89,6 +89,32 @@ bool ShowIdle(ValueDlg& dialog)
 class DialogTest : public QObject {
     Q_OBJECT
 private slots:
+    // The texts of the editor and the dialogs survive the trip to CP932 whole.
+    void texts_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("text");
+        const std::pair<Txt, const char*> texts[] = {
+            {Txt::EditorTitle, "ステップチェーン設定"},
+            {Txt::ButtonCancelNarrow, "ｷｬﾝｾﾙ"},
+            {Txt::ButtonPick, "▼"},
+            {Txt::MemNumberRefused, "代入先のメモリーに数値は指定できません"},
+            {Txt::MemNotRegistered, "'%s'は利用可能なメモリー名として登録されていません。\nユーザ定義メモリーとして追加しますか?"},
+            {Txt::MemTypeRefused, "指定できない型のメモリーが選択されています"},
+            {Txt::LabelDialogTitle, "分岐ラベル"},
+        };
+        for (const auto& [id, text] : texts)
+            QTest::newRow(text) << static_cast<int>(id) << QString::fromUtf8(text);
+    }
+    void texts()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, text);
+        std::string bytes;
+        QVERIFY(ui::ToCp932(text, &bytes));
+        QCOMPARE(ToHex(T(static_cast<Txt>(id))), ToHex(bytes));
+    }
+
     void numbers_data()
     {
         QTest::addColumn<QString>("text");
@@ -316,6 +342,41 @@ private slots:
         QCOMPARE(dialog.PickActionLink(link), answer == 1);
         QCOMPARE(QString::fromStdString(host.linkStart), start);
         QCOMPARE(QString::fromStdString(link), after);
+    }
+
+    // What OK stores from a value field: "#" dropped, an untouched name kept
+    // byte for byte, a character without a CP932 form refused.
+    void valueOnOk_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("typed");  // null: left as loaded
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("constant with #") << QByteArray("W0") << "#12" << QByteArray("12") << true;
+        QTest::newRow("untouched, shown with ?") << QByteArray("A\x81", 2) << QString() << QByteArray("A\x81", 2) << true;
+        QTest::newRow("Japanese") << QByteArray("W0") << QString::fromUtf8("温度") << QByteArray::fromStdString(Sj("温度")) << true;
+        QTest::newRow("no CP932 form") << QByteArray("W0") << QString::fromUtf8("W\u00e9") << QByteArray("W0") << false;
+    }
+    void valueOnOk()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, after);
+        QFETCH(bool, accepted);
+        UiTestHost host;
+        host.memories = {{"W0", 0}, {Sj("温度"), 0}};
+        Action a("W0", stored.toStdString().c_str());
+        a.action->Source.m_name = stored.toStdString();
+        MessageLog log;
+        WhenModal([&](QDialog* dialog) {
+            auto* d = static_cast<ValueDlg*>(dialog);
+            if (!typed.isNull())
+                d->value->Edit()->setText(typed);
+            d->OkButton()->click();
+        });
+        QCOMPARE(CSCDialog::Open<ValueDlg>(a.action, nullptr, 0), accepted ? IDOK : IDCANCEL);
+        QCOMPARE(ToHex(a.action->Source.m_name), ToHex(after.toStdString()));
+        QCOMPARE(log.texts.size(), accepted ? size_t(0) : size_t(1));
     }
 
     // A rename while the dialog is open reaches its copy and its fields, so

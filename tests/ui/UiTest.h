@@ -34,8 +34,10 @@ inline void WhenModal(std::function<void(QDialog*)> drive)
         QPointer<QDialog> dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialog.isNull())
             return;
-        QTest::qWaitForWindowActive(dialog);
-        drive(dialog);
+        if (QTest::qWaitForWindowActive(dialog))
+            drive(dialog);
+        else
+            QTest::qFail("the dialog never became active", __FILE__, __LINE__);
         if (!dialog.isNull() && dialog->isVisible())
             dialog->reject();
     });

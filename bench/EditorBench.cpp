@@ -1,0 +1,188 @@
+// The list editor on long lists: opening, and each command on 100 rows in
+// the middle of 65,000, each with the repaint that shows its result. Qt runs
+// on the offscreen platform.
+#include <QApplication>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+#include "BenchLists.h"
+#include "ui/CStepchainDlg.h"
+#include "ui/StepchainModel.h"
+
+namespace {
+
+constexpr size_t kLongList = 65000;
+constexpr int kBlock = 100;
+constexpr int kMiddle = 30000;
+
+// Paints what a command changed, as the screen would show it next.
+void Show(CStepchainDlg& editor)
+{
+    QCoreApplication::processEvents();
+    editor.repaint();
+}
+
+void Select(CStepchainDlg& editor, int first, int last)
+{
+    const StepchainModel* model = editor.Model();
+    QItemSelectionModel* selection = editor.Grid()->selectionModel();
+    selection->setCurrentIndex(model->index(first, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selection->select(QItemSelection(model->index(first, 0), model->index(last, 1)),
+                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+struct Editor {
+    BenchHost host;
+    CStepchainData source;
+    std::unique_ptr<CStepchainDlg> editor;
+    explicit Editor(size_t rows)
+    {
+        FillMixed(source, rows);
+        editor = std::make_unique<CStepchainDlg>(&source, nullptr, 0, std::string());
+        editor->show();
+        Show(*editor);
+    }
+};
+
+void OpenEditor(benchmark::State& state)
+{
+    BenchHost host;
+    CStepchainData source;
+    FillMixed(source, static_cast<size_t>(state.range(0)));
+    for (auto _ : state) {
+        CStepchainDlg editor(&source, nullptr, 0, std::string());
+        editor.show();
+        Show(editor);
+    }
+}
+BENCHMARK(OpenEditor)->Arg(65535)->Unit(benchmark::kMillisecond);
+
+void MoveUp100(benchmark::State& state)
+{
+    Editor e(kLongList);
+    int first = kMiddle;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Select(*e.editor, first, first + kBlock - 1);
+        state.ResumeTiming();
+        e.editor->MoveUp();
+        Show(*e.editor);
+        // The block is one row higher now; move it back down next time round.
+        state.PauseTiming();
+        e.editor->Undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(MoveUp100)->Unit(benchmark::kMillisecond);
+
+void Copy100(benchmark::State& state)
+{
+    Editor e(kLongList);
+    Select(*e.editor, kMiddle, kMiddle + kBlock - 1);
+    for (auto _ : state) {
+        e.editor->Copy();
+        Show(*e.editor);
+    }
+}
+BENCHMARK(Copy100)->Unit(benchmark::kMillisecond);
+
+void Cut100(benchmark::State& state)
+{
+    Editor e(kLongList);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Select(*e.editor, kMiddle, kMiddle + kBlock - 1);
+        state.ResumeTiming();
+        e.editor->Cut();
+        Show(*e.editor);
+        state.PauseTiming();
+        e.editor->Undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(Cut100)->Unit(benchmark::kMillisecond);
+
+void Paste100(benchmark::State& state)
+{
+    Editor e(kLongList);
+    Select(*e.editor, kMiddle, kMiddle + kBlock - 1);
+    e.editor->Copy();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Select(*e.editor, kMiddle, kMiddle);
+        state.ResumeTiming();
+        e.editor->Paste();
+        Show(*e.editor);
+        state.PauseTiming();
+        e.editor->Undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(Paste100)->Unit(benchmark::kMillisecond);
+
+void Insert(benchmark::State& state)
+{
+    Editor e(kLongList);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Select(*e.editor, kMiddle, kMiddle);
+        state.ResumeTiming();
+        e.editor->Insert();
+        Show(*e.editor);
+        state.PauseTiming();
+        e.editor->Undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(Insert)->Unit(benchmark::kMillisecond);
+
+// Undo of a paste of 100 rows: they leave again, and the list is repainted.
+void UndoPaste100(benchmark::State& state)
+{
+    Editor e(kLongList);
+    Select(*e.editor, kMiddle, kMiddle + kBlock - 1);
+    e.editor->Copy();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Select(*e.editor, kMiddle, kMiddle);
+        e.editor->Paste();
+        Show(*e.editor);
+        state.ResumeTiming();
+        e.editor->Undo();
+        Show(*e.editor);
+    }
+}
+BENCHMARK(UndoPaste100)->Unit(benchmark::kMillisecond);
+
+// Undo of a cut of 100 rows: they come back from their stored bytes.
+void UndoCut100(benchmark::State& state)
+{
+    Editor e(kLongList);
+    for (auto _ : state) {
+        state.PauseTiming();
+        Select(*e.editor, kMiddle, kMiddle + kBlock - 1);
+        e.editor->Cut();
+        Show(*e.editor);
+        state.ResumeTiming();
+        e.editor->Undo();
+        Show(*e.editor);
+    }
+}
+BENCHMARK(UndoCut100)->Unit(benchmark::kMillisecond);
+
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
