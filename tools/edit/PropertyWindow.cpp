@@ -1,7 +1,9 @@
 #include "tools/edit/PropertyWindow.h"
 
 #include <QHeaderView>
+#include <QEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/Cp932.h"
@@ -60,8 +62,10 @@ PropertyWindow::PropertyWindow(QWidget* parent) : QWidget(parent), m_grid(new Pr
     layout->addWidget(m_grid);
     CPWProperty::m_pDlg = this;
     connect(m_grid, &QTableWidget::currentCellChanged, this, [this](int row) { Edit(row); });
-    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { Edit(m_grid->currentRow()); });
-    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { Edit(m_grid->currentRow()); });
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &PropertyWindow::EditAgainLater);
+    connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this, &PropertyWindow::EditAgainLater);
+    connect(m_grid->horizontalHeader(), &QHeaderView::sectionResized, this, &PropertyWindow::EditAgainLater);
+    m_grid->viewport()->installEventFilter(this);
 }
 
 PropertyWindow::~PropertyWindow()
@@ -94,10 +98,22 @@ void PropertyWindow::OnPropertyChanged(IPWProperty* property)
         onChanged(property);
 }
 
-void PropertyWindow::resizeEvent(QResizeEvent* event)
+bool PropertyWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget::resizeEvent(event);
-    Edit(m_grid->currentRow());
+    if (watched == m_grid->viewport() && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        EditAgainLater();
+    return QWidget::eventFilter(watched, event);
+}
+
+void PropertyWindow::EditAgainLater()
+{
+    if (m_editPending)
+        return;
+    m_editPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_editPending = false;
+        Edit(m_grid->currentRow());
+    });
 }
 
 void PropertyWindow::Edit(int row)

@@ -27,7 +27,8 @@ private:
 // The host's property window around the grid. It is the property window
 // of the host library (CPWProperty::m_pDlg) while it lives, and it lets the
 // property of the current row edit: BeginEdit when a row becomes current or
-// the grid moves, EndEdit when another row does.
+// the cell moves (the grid is resized or scrolled, a column resized),
+// EndEdit when another row becomes current.
 class PropertyWindow : public QWidget, public IPropertyWindow {
     Q_OBJECT
 public:
@@ -49,12 +50,16 @@ public:
     PropertyGrid* Grid() const { return m_grid; }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Edit(int row);
+    // Begins the edit of the current row again once the grid has settled,
+    // since the property lays its button over where the cell is then.
+    void EditAgainLater();
 
     PropertyGrid* m_grid;
     std::vector<IPWProperty*> m_properties;
     int m_editing = -1;
+    bool m_editPending = false;
 };

@@ -160,6 +160,14 @@ void ReferenceHostTest::Open(const std::string& list, bool owner)
     m_window = std::make_unique<EditorWindow>(*m_session);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QCoreApplication::processEvents();
+    // The property's button sits at the right end of its value cell, once the window has its size.
+    PropertyGrid* grid = m_window->Properties()->Grid();
+    QPushButton* button = ButtonWithText(m_window.get(), Utf8("設定"));
+    QVERIFY(button != nullptr && button->isVisible());
+    const QRect cell = grid->visualRect(grid->model()->index(0, 1));
+    QCOMPARE(button->mapTo(m_window.get(), QPoint(button->width(), button->height())),
+             grid->viewport()->mapTo(m_window.get(), cell.bottomRight() + QPoint(1, 1)));
 }
 
 void ReferenceHostTest::EditWith(std::function<void(QWidget*)> drive)
