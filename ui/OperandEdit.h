@@ -24,12 +24,17 @@ public:
 
     // When set, a memory the field's check accepted gives the operand its kind.
     bool m_takesKind = false;
+    // When set, the text is stored as typed, a leading "#" included.
+    bool m_keepsHash = false;
+    // When set, a disabled field (its setting does not apply) leaves the operand as it was.
+    bool m_keepsWhileDisabled = false;
 
     // The operand's name into the field (as stored, without "#").
     void Load();
-    // The field into the operand: a leading "#" is dropped. A field the user
-    // left as loaded keeps the operand's bytes. False (and nothing stored)
-    // when the text holds a character CP932 cannot hold.
+    // The field into the operand: a leading "#" is dropped (unless
+    // m_keepsHash). A field the user left as loaded keeps the operand's
+    // bytes. False (and nothing stored) when the text holds a character
+    // CP932 cannot hold.
     bool Store();
 
 private:

@@ -4,6 +4,12 @@
 #include "core/IStepchain.h"
 #include "ui/CSCLabelDlg.h"
 #include "ui/CStepchainDlg.h"
+#include "ui/dialogs/CSCBranchDlg.h"
+#include "ui/dialogs/CSCCalcDlg.h"
+#include "ui/dialogs/CSCCalcTimeDlg.h"
+#include "ui/dialogs/CSCOpeDlg.h"
+#include "ui/dialogs/CSCSetGraphMemDlg.h"
+#include "ui/dialogs/CSCSetValueDlg.h"
 
 namespace {
 
@@ -15,6 +21,12 @@ struct ActionDialog {
 // One line per settings dialog.
 const ActionDialog kActionDialogs[] = {
     {SC_LABEL, &CSCDialog::Open<CSCLabelDlg>},
+    {SC_SETVALUE, &CSCDialog::Open<CSCSetValueDlg>},
+    {SC_CALC, &CSCDialog::Open<CSCCalcDlg>},
+    {SC_CALCTIME, &CSCDialog::Open<CSCCalcTimeDlg>},
+    {SC_OPE, &CSCDialog::Open<CSCOpeDlg>},
+    {SC_BRANCH, &CSCDialog::Open<CSCBranchDlg>},
+    {SC_SETGRAPHMEM, &CSCDialog::Open<CSCSetGraphMemDlg>},
 };
 
 }
