@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -16,7 +17,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
-#include "actions/CSCLabel.h"
+#include "actions/CSCSetValue.h"
 #include "core/CStepchainData.h"
 #include "core/Cp932.h"
 #include "host/HostApi.h"
@@ -104,6 +105,8 @@ private slots:
 
     void editsAListFileEndToEnd_data();
     void editsAListFileEndToEnd();
+    void registeredMemoryIsKeptOnOk_data();
+    void registeredMemoryIsKeptOnOk();
     void cancelLeavesTheFileAsItWas_data();
     void cancelLeavesTheFileAsItWas();
     void renameReachesTheOpenEditorAndBothFiles();
@@ -193,8 +196,9 @@ void ReferenceHostTest::editsAListFileEndToEnd_data()
     QTest::newRow("text form") << "flow.json" << false;
 }
 
-// Open, "設定", a new row, a label through its dialog, OK: the file holds
-// the list with the label appended, in the form it had.
+// Open, "設定", a new row, a set value through its dialog, its destination
+// through the host's memory picker, OK: the file holds the list with the
+// set value appended, in the form it had.
 void ReferenceHostTest::editsAListFileEndToEnd()
 {
     QFETCH(QString, start);
@@ -207,17 +211,28 @@ void ReferenceHostTest::editsAListFileEndToEnd()
     else if (!start.isEmpty())
         WriteFileAtomically(list, sample);
     auto expected = ListOf(start.isEmpty() ? std::string() : sample);
-    auto* label = static_cast<CSCLabel*>(expected->CreateSC(SC_LABEL));
-    label->m_name = "DONE";
-    expected->AddSC(label);
+    auto* setValue = static_cast<CSCSetValue*>(expected->CreateSC(SC_SETVALUE));
+    setValue->Dest.m_name = "W1";
+    setValue->Source.m_name = "5";
+    expected->AddSC(setValue);
 
     Open(list, owner);
     const int rows = static_cast<int>(m_session->Value().GetCount());
     EditWith([&](QWidget* editor) {
-        ChooseKind(editor, rows, Utf8("ラベル"), [](QWidget* dialog) {
-            auto* name = dialog->findChild<QLineEdit*>();
-            QVERIFY(name != nullptr);
-            name->setText("DONE");
+        ChooseKind(editor, rows, Utf8("値セット"), [](QWidget* dialog) {
+            const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+            QVERIFY(fields.size() == 2);
+            WhenModal([](QWidget* picker) {
+                auto* memories = picker->findChild<QTreeWidget*>();
+                QVERIFY(memories != nullptr);
+                const QList<QTreeWidgetItem*> found = memories->findItems("W1", Qt::MatchExactly);
+                QVERIFY(found.size() == 1);
+                memories->setCurrentItem(found.front());
+                Click(picker, "OK");
+            });
+            Click(dialog, Utf8("▼"));
+            QCOMPARE(fields[0]->text(), Utf8("W1"));
+            fields[1]->setText("5");
             Click(dialog, Utf8("OK"));
         });
         Click(editor, Utf8("OK"));
@@ -232,6 +247,48 @@ void ReferenceHostTest::editsAListFileEndToEnd()
     }
     const QString caption = m_window->Properties()->Grid()->item(0, 1)->text();
     QCOMPARE(caption, Utf8("(%1件設定済)").arg(rows + 1));
+}
+
+void ReferenceHostTest::registeredMemoryIsKeptOnOk_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("edit confirmed") << true;
+    QTest::newRow("edit cancelled") << false;
+}
+
+// A destination the host does not know, answered Yes to "add it as a
+// user-defined memory?", is in HOST.json once the edit is confirmed.
+void ReferenceHostTest::registeredMemoryIsKeptOnOk()
+{
+    QFETCH(bool, confirm);
+    Open(Path("new.stepchain"));
+    const std::string before = Load(m_hostPath);
+    EditWith([&](QWidget* editor) {
+        ChooseKind(editor, 0, Utf8("値セット"), [](QWidget* dialog) {
+            const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+            QVERIFY(fields.size() == 2);
+            fields[0]->setText("NEW1");
+            fields[1]->setText("5");
+            bool asked = false;
+            WhenModal([&](QWidget* box) {
+                auto* question = qobject_cast<QMessageBox*>(box);
+                QVERIFY(question != nullptr && question->text().contains("NEW1"));
+                question->button(QMessageBox::Yes)->click();
+                asked = true;
+            });
+            Click(dialog, Utf8("OK"));
+            QVERIFY(asked);
+        });
+        bool found = false;
+        QCOMPARE(host::LookupMemory("NEW1", &found), 0);
+        QVERIFY(found);
+        Click(editor, confirm ? Utf8("OK") : Utf8("キャンセル"));
+    });
+    const auto host = nlohmann::json::parse(Load(m_hostPath));
+    if (confirm)
+        QCOMPARE(host["memories"]["NEW1"].get<int>(), 0);
+    else
+        QCOMPARE(Hex(Load(m_hostPath)), Hex(before));
 }
 
 void ReferenceHostTest::cancelLeavesTheFileAsItWas_data()
@@ -265,9 +322,9 @@ void ReferenceHostTest::cancelLeavesTheFileAsItWas()
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), exists ? 2 : 1);
 }
 
-// With the editor open, the host's memory picker renames W0: the editor's
-// working copy, HOST.json and the list file all take the new name, and OK
-// keeps it.
+// In the set-value dialog of row 1, the host's memory picker renames W0:
+// the open dialog, the editor's working copy, HOST.json and the list file
+// all take the new name, and OK keeps it.
 void ReferenceHostTest::renameReachesTheOpenEditorAndBothFiles()
 {
     const std::string list = Path("mixed.stepchain");
@@ -278,25 +335,33 @@ void ReferenceHostTest::renameReachesTheOpenEditorAndBothFiles()
 
     Open(list);
     EditWith([&](QWidget* editor) {
-        std::string text = "W0";
-        const std::string owner;
-        WhenModal([](QWidget* picker) {
-            auto* memories = picker->findChild<QTreeWidget*>();
-            QVERIFY(memories != nullptr && memories->currentItem() != nullptr);
-            QCOMPARE(memories->currentItem()->text(0), Utf8("W0"));
-            WhenModal([](QWidget* ask) {
-                auto* input = qobject_cast<QInputDialog*>(ask);
-                QVERIFY(input != nullptr);
-                input->setTextValue("W5");
-                input->accept();
+        auto* grid = editor->findChild<QTableView*>();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 1)).center());
+        WhenModal([&](QWidget* dialog) {
+            const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+            QVERIFY(fields.size() == 2 && fields[0]->text() == "W0");
+            WhenModal([](QWidget* picker) {
+                auto* memories = picker->findChild<QTreeWidget*>();
+                QVERIFY(memories != nullptr && memories->currentItem() != nullptr);
+                QCOMPARE(memories->currentItem()->text(0), Utf8("W0"));
+                WhenModal([](QWidget* ask) {
+                    auto* input = qobject_cast<QInputDialog*>(ask);
+                    QVERIFY(input != nullptr);
+                    input->setTextValue("W5");
+                    input->accept();
+                });
+                Click(picker, "Rename...");
+                QCOMPARE(memories->currentItem()->text(0), Utf8("W5"));
+                Click(picker, "OK");
             });
-            Click(picker, "Rename...");
-            QCOMPARE(memories->currentItem()->text(0), Utf8("W5"));
-            Click(picker, "OK");
+            Click(dialog, Utf8("▼"));
+            QCOMPARE(fields[0]->text(), Utf8("W5"));
+            // The list file took the new name at once.
+            QCOMPARE(Hex(Load(list)), Hex(StoredBytes(*expected)));
+            Click(dialog, Utf8("OK"));
         });
-        QVERIFY(host::RequestPicker(PickerRequest{&text, &owner, 6, editor}, editor));
-        QCOMPARE(text, std::string("W5"));
-        QCOMPARE(Hex(Load(list)), Hex(StoredBytes(*expected)));
+        Click(editor, Utf8("設定"));
+        QCOMPARE(grid->model()->index(1, 1).data().toString(), Utf8("条件\tW5 = #5　を満たすときラベル OKに分岐"));
         Click(editor, Utf8("OK"));
     });
 
