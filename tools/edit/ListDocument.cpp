@@ -24,7 +24,8 @@ ListDocument::ListDocument(std::string path) : m_path(std::move(path))
     }
     try {
         m_bytes = ReadWholeFile(m_path);
-        m_textForm = textform::TryBuild(m_bytes, m_notTextForm);
+        m_described = textform::TryBuild(m_bytes, m_notTextForm);
+        m_isTextForm = m_described != nullptr;
     } catch (const FileError& e) {
         throw InputError(m_path + ": " + e.what());
     } catch (const textform::FormError& e) {
@@ -36,8 +37,9 @@ ListDocument::~ListDocument() = default;
 
 void ListDocument::LoadInto(IPWProperty& property)
 {
-    if (m_textForm) {
-        static_cast<CStepchainData*>(property.GetValue())->CopyPropertiesFrom(m_textForm.get());
+    if (m_isTextForm) {
+        static_cast<CStepchainData*>(property.GetValue())->CopyPropertiesFrom(m_described.get());
+        m_described.reset();
         return;
     }
     if (m_bytes.empty())
@@ -60,7 +62,7 @@ void ListDocument::LoadInto(IPWProperty& property)
 void ListDocument::Save(IPWProperty& property)
 {
     std::string bytes;
-    if (m_textForm) {
+    if (m_isTextForm) {
         bytes = textform::Dump(*static_cast<CStepchainData*>(property.GetValue()));
     } else {
         CArchive ar;

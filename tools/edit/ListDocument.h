@@ -29,6 +29,8 @@ public:
 private:
     std::string m_path;
     std::string m_bytes;
-    std::unique_ptr<CStepchainData> m_textForm;
+    bool m_isTextForm = false;
+    // The list the text form described, until it is loaded.
+    std::unique_ptr<CStepchainData> m_described;
     std::string m_notTextForm;
 };
