@@ -93,11 +93,15 @@ ProjectSettings Settings(const json& value)
 
 }
 
+SizeLimit JsonHost::FileSizeLimit()
+{
+    return {"a host description", [](std::string_view) { return kMaxHostBytes; }};
+}
+
 std::unique_ptr<JsonHost> JsonHost::FromFile(const std::string& path)
 {
-    const SizeLimit limit{"a host description", [](std::string_view) { return kMaxHostBytes; }};
     try {
-        return FromJson(ReadWholeFile(path, limit));
+        return FromJson(ReadWholeFile(path, FileSizeLimit()));
     } catch (const std::runtime_error& e) {
         throw std::runtime_error((path == "-" ? std::string("standard input") : path) + ": " + e.what());
     }

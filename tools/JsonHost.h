@@ -8,6 +8,7 @@
 
 #include "host/HostWindow.h"
 #include "host/ProjectSettings.h"
+#include "tools/FileIo.h"
 
 // A host that answers from a host description (JSON). Texts in the
 // description are UTF-8 and are answered in CP932.
@@ -19,6 +20,8 @@ public:
     // most often a misspelt one. FromFile's reason begins with the file.
     static std::unique_ptr<JsonHost> FromJson(const std::string& text);
     static std::unique_ptr<JsonHost> FromFile(const std::string& path);
+    // The most a host description file may hold.
+    static SizeLimit FileSizeLimit();
 
     intptr_t OnMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam) override;
 

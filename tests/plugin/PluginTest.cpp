@@ -22,7 +22,6 @@
 #include "support/Bytes.h"
 #include "support/FakeHost.h"
 #include "support/Stored.h"
-#include "tools/FileIo.h"
 #include "tools/edit/PropertyWindow.h"
 
 namespace {
@@ -363,7 +362,7 @@ void PluginTest::editsThroughItsButton()
 
 void PluginTest::storesAndLoadsByteExactly()
 {
-    const std::string bytes = ReadWholeFile(STEPCHAIN_EXAMPLES "/mixed.stepchain");
+    const std::string bytes = FileBytes(STEPCHAIN_EXAMPLES "/mixed.stepchain");
     CStepchainData value;
     IPWProperty* property = Make(&value);
     CArchive loading(bytes);

@@ -1,6 +1,8 @@
 #include "support/Bytes.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 std::string Hex(std::string_view spaced)
@@ -33,4 +35,10 @@ std::string ToHex(std::string_view bytes)
         out += buf;
     }
     return out;
+}
+
+std::string FileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -13,3 +13,5 @@ std::string Hex(std::string_view spaced);
 std::string ToHex(std::string_view bytes);
 // A UTF-8 literal as CP932 bytes.
 inline std::string Sj(std::string_view utf8) { return cp932::FromUTF8(utf8); }
+// The whole content of a file; empty when it cannot be read.
+std::string FileBytes(const std::string& path);

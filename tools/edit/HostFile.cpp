@@ -4,13 +4,14 @@
 
 #include "core/Cp932.h"
 #include "tools/FileIo.h"
+#include "tools/OutputFile.h"
 
 HostFile::HostFile(std::string path) : m_path(std::move(path))
 {
     std::string text = "{}";
     try {
         if (!m_path.empty())
-            text = ReadWholeFile(m_path);
+            text = ReadWholeFile(m_path, JsonHost::FileSizeLimit());
         m_answers = JsonHost::FromJson(text);
     } catch (const std::exception& e) {
         throw std::runtime_error(m_path + ": " + e.what());
@@ -64,7 +65,7 @@ bool HostFile::Rename(const std::string& oldName, const std::string& newName)
 void HostFile::Write(const nlohmann::ordered_json& doc)
 {
     try {
-        WriteFileAtomically(m_path, doc.dump(2) + "\n");
+        WriteFileWhole(m_path, doc.dump(2) + "\n");
     } catch (const FileError& e) {
         throw FileError(m_path + ": " + e.what());
     }

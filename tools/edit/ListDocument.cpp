@@ -7,6 +7,7 @@
 #include "host/IPWProperty.h"
 #include "tools/FileIo.h"
 #include "tools/ListFile.h"
+#include "tools/OutputFile.h"
 #include "tools/textform/TextForm.h"
 
 ListDocument::ListDocument(std::string path) : m_path(std::move(path))
@@ -23,7 +24,7 @@ ListDocument::ListDocument(std::string path) : m_path(std::move(path))
         return;
     }
     try {
-        m_bytes = ReadWholeFile(m_path);
+        m_bytes = ReadWholeFile(m_path, ListSizeLimit());
         m_described = textform::TryBuild(m_bytes, m_notTextForm);
         m_isTextForm = m_described != nullptr;
     } catch (const FileError& e) {
@@ -74,7 +75,7 @@ void ListDocument::Save(IPWProperty& property)
         bytes = ar.GetStored();
     }
     try {
-        WriteFileAtomically(m_path, bytes);
+        WriteFileWhole(m_path, bytes);
     } catch (const FileError& e) {
         throw InputError(m_path + ": " + e.what());
     }

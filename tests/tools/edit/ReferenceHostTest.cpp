@@ -25,8 +25,8 @@
 #include "host/ModuleWindows.h"
 #include "plugin/Modal.h"
 #include "support/Bytes.h"
+#include "tools/OutputFile.h"
 #include "support/Stored.h"
-#include "tools/FileIo.h"
 #include "tools/edit/EditSession.h"
 #include "tools/edit/EditorWindow.h"
 #include "tools/edit/LinkChooser.h"
@@ -41,7 +41,7 @@ QString Hex(const std::string& bytes) { return QString::fromStdString(ToHex(byte
 
 std::string Load(const std::string& path)
 {
-    return QFileInfo::exists(QString::fromStdString(path)) ? ReadWholeFile(path) : std::string();
+    return QFileInfo::exists(QString::fromStdString(path)) ? FileBytes(path) : std::string();
 }
 
 // The list a file holds, read with the test's own code.
@@ -205,11 +205,11 @@ void ReferenceHostTest::editsAListFileEndToEnd()
     QFETCH(bool, owner);
     const bool textForm = start.endsWith(".json");
     const std::string list = Path(start.isEmpty() ? "new.stepchain" : qPrintable(start));
-    const std::string sample = ReadWholeFile(STEPCHAIN_EXAMPLES "/flow.stepchain");
+    const std::string sample = FileBytes(STEPCHAIN_EXAMPLES "/flow.stepchain");
     if (textForm)
-        WriteFileAtomically(list, textform::Dump(*ListOf(sample)));
+        WriteFileWhole(list, textform::Dump(*ListOf(sample)));
     else if (!start.isEmpty())
-        WriteFileAtomically(list, sample);
+        WriteFileWhole(list, sample);
     auto expected = ListOf(start.isEmpty() ? std::string() : sample);
     auto* setValue = static_cast<CSCSetValue*>(expected->CreateSC(SC_SETVALUE));
     setValue->Dest.m_name = "W1";
@@ -328,8 +328,8 @@ void ReferenceHostTest::cancelLeavesTheFileAsItWas()
 void ReferenceHostTest::renameReachesTheOpenEditorAndBothFiles()
 {
     const std::string list = Path("mixed.stepchain");
-    const std::string sample = ReadWholeFile(STEPCHAIN_EXAMPLES "/mixed.stepchain");
-    WriteFileAtomically(list, sample);
+    const std::string sample = FileBytes(STEPCHAIN_EXAMPLES "/mixed.stepchain");
+    WriteFileWhole(list, sample);
     auto expected = ListOf(sample);
     QCOMPARE(expected->MemSync("W0", "W5"), 1);
 
@@ -482,7 +482,7 @@ void ReferenceHostTest::refusesToStart_data()
     QTest::newRow("unreadable list") << QStringList{"--plugin", STEPCHAIN_PLUGIN, "--host", examples + "/host.json"}
                                      << "list.stepchain: bad format while reading row 1";
     QTest::newRow("bad host") << QStringList{"--plugin", STEPCHAIN_PLUGIN, "--host", "list.stepchain"}
-                              << "list.stepchain: not valid JSON";
+                              << "list.stepchain: a zero byte at byte offset 1";
     QTest::newRow("bad limit") << QStringList{"--plugin", STEPCHAIN_PLUGIN, "--limit", "0x1G"}
                                << "the limit word '0x1G' is not";
 }
@@ -494,7 +494,7 @@ void ReferenceHostTest::refusesToStart()
     QFETCH(QString, message);
     const QString list = m_dir->filePath("list.stepchain");
     const std::string junk("\x01\x00\xEE junk", 8);
-    WriteFileAtomically(list.toStdString(), junk);
+    WriteFileWhole(list.toStdString(), junk);
     const QDateTime before = QFileInfo(list).lastModified();
 
     QProcess process;
@@ -506,7 +506,7 @@ void ReferenceHostTest::refusesToStart()
     const QString error = QString::fromUtf8(process.readAllStandardError());
     QVERIFY2(error.startsWith("stepchain-edit: ") && error.contains(message), qPrintable(error));
     QCOMPARE(error.count('\n'), 1);
-    QCOMPARE(Hex(ReadWholeFile(list.toStdString())), Hex(junk));
+    QCOMPARE(Hex(FileBytes(list.toStdString())), Hex(junk));
     QCOMPARE(QFileInfo(list).lastModified(), before);
 }
 
