@@ -13,6 +13,8 @@ struct Switches {
     bool beep;
 };
 
+bool ModelRepeatsPeriodically(const ProjectSettings& settings) { return cp932::Contains(settings.ModelName, "CAVO"); }
+
 // The panel reads these numbers as signed 32-bit values.
 std::string Number(uint32_t value) { return Format("#%d", {static_cast<long long>(static_cast<int32_t>(value))}); }
 
@@ -74,6 +76,8 @@ std::string BlockingMainPass(const Switches& on, bool layerCheck, const AutoRepe
 
 }
 
+bool AutoRepeatBlocks() { return !ModelRepeatsPeriodically(host::ReadProjectSettings()); }
+
 AutoRepeatSwitches DefaultAutoRepeatSwitches()
 {
     const ProjectSettings settings = host::ReadProjectSettings();
@@ -98,7 +102,7 @@ std::string ExportAutoRepeatScript(const std::string& key, const AutoRepeatSwitc
 
     std::string text;
     std::string tab;
-    if (cp932::Contains(settings.ModelName, "CAVO"))
+    if (ModelRepeatsPeriodically(settings))
         text = PeriodicPass(key, on, step);
     else if (IsMainPass(key))
         text = BlockingMainPass(on, settings.LayerCheck != 0, step, tab);

@@ -32,8 +32,13 @@ AutoRepeatSwitches DefaultAutoRepeatSwitches();
 DWORD PackRepeatWord(DWORD autoRepeat, DWORD beep);
 void UnpackRepeatWord(DWORD word, DWORD& autoRepeat, DWORD& beep);
 
-// The script of one pass for a step that may repeat while the button is held.
-// The host's settings decide the variant: models named with "CAVO" repeat
-// from the periodic code, every other model blocks in a wait loop.
+// Whether the host's model repeats in a wait loop that blocks the event's
+// code; models named with "CAVO" repeat from the periodic code instead.
+// Each step that repeats in a wait loop ends it at the end label
+// [NAME]_[EVENT]_End, so two of them in one event define it twice.
+bool AutoRepeatBlocks();
+
+// The script of one pass for a step that may repeat while the button is held,
+// in the variant that AutoRepeatBlocks chooses.
 std::string ExportAutoRepeatScript(const std::string& key, const AutoRepeatSwitches& switches,
                                    const AutoRepeatStep& step);

@@ -2,9 +2,11 @@
 
 #include "actions/ScriptPass.h"
 
-int CSCActionExit::Edit(QWidget*, DWORD) { return IDOK; }
-
-void CSCActionExit::Serialize(CArchive&) {}
+const ActionFieldTable& CSCActionExit::Fields()
+{
+    static const ActionFieldTable table{"end", {}};
+    return table;
+}
 
 std::string CSCActionExit::ExportStr(const std::string& key, IPWObject*)
 {
@@ -17,16 +19,4 @@ const std::string& CSCActionExit::GetCaption()
     return caption;
 }
 
-void CSCActionExit::CopyPropertiesFrom(IStepchain*) {}
-
-void CSCActionExit::PreEdit() {}
-
-void CSCActionExit::GetMemNodes(MemNodeArray&) {}
-
-BOOL CSCActionExit::CompareProperties(IStepchain* other) { return other->GetActionType() == SC_ACTIONEXIT; }
-
-int CSCActionExit::IsInvalid() { return 0; }
-
 BOOL CSCActionExit::MergeLimit(DWORD limit) { return (limit & 0x04) == 0; }
-
-void CSCActionExit::MemSync(std::string, std::string) {}

@@ -1,25 +1,18 @@
 #pragma once
 
-#include "core/IStepchain.h"
+#include "actions/CSCAction.h"
 
 // Leaves the event's code early by jumping to its exit label.
-class CSCActionExit : public IStepchain {
+class CSCActionExit : public CSCAction {
 public:
-    explicit CSCActionExit(CStepchainData* list) : m_list(list) {}
+    explicit CSCActionExit(CStepchainData* list) : CSCAction(list, SC_ACTIONEXIT) {}
 
-    int Edit(QWidget* parent, DWORD limit) override;
-    void Serialize(CArchive& ar) override;
+    static const ActionFieldTable& Fields();
+    const ActionFieldTable& GetFields() const override { return Fields(); }
+
+    // Nothing to set: confirmed at once.
+    int Edit(QWidget*, DWORD) override { return IDOK; }
     std::string ExportStr(const std::string& key, IPWObject* owner) override;
     const std::string& GetCaption() override;
-    int GetActionType() override { return SC_ACTIONEXIT; }
-    void CopyPropertiesFrom(IStepchain* source) override;
-    void PreEdit() override;
-    void GetMemNodes(MemNodeArray& nodes) override;
-    BOOL CompareProperties(IStepchain* other) override;
-    int IsInvalid() override;
     BOOL MergeLimit(DWORD limit) override;
-    void MemSync(std::string oldName, std::string newName) override;
-
-private:
-    [[maybe_unused]] CStepchainData* m_list;
 };

@@ -2,15 +2,16 @@
 
 #include <string_view>
 
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
 #include "core/Cp932.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 #include "host/HostApi.h"
 
 namespace {
 
 constexpr std::string_view kSeparator = "!";
+constexpr FieldLabel kLink{"action link", u8"リンク先"};
 
 size_t FindLastSeparator(std::string_view text)
 {
@@ -19,22 +20,6 @@ size_t FindLastSeparator(std::string_view text)
          pos = cp932::Find(text, kSeparator, pos + 1))
         last = pos;
     return last;
-}
-
-// The part before the last separator; empty when there is none.
-std::string ShownPart(std::string_view target)
-{
-    const size_t last = FindLastSeparator(target);
-    return last == std::string_view::npos ? std::string() : std::string(target.substr(0, last));
-}
-
-// The subroutine: the part before the first separator and the part after the last.
-std::string RoutineName(std::string_view target)
-{
-    const size_t first = cp932::Find(target, kSeparator);
-    if (first == std::string_view::npos)
-        return std::string(target);
-    return std::string(target.substr(0, first)).append(target.substr(FindLastSeparator(target) + 1));
 }
 
 // Where the device part lies: the first part, leading separators skipped.
@@ -54,7 +39,33 @@ Span DevicePart(std::string_view target)
 
 }
 
-int CSCActionLink::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+std::vector<std::string> LinkedParts(std::string_view target)
+{
+    const size_t first = cp932::Find(target, kSeparator);
+    if (first == std::string_view::npos)
+        return {std::string(target)};
+    return {std::string(target.substr(0, first)), std::string(target.substr(FindLastSeparator(target) + 1))};
+}
+
+std::string LinkedRoutine(std::string_view target)
+{
+    std::string routine;
+    for (const std::string& part : LinkedParts(target))
+        routine += part;
+    return routine;
+}
+
+std::string LinkShownText(std::string_view target)
+{
+    const size_t last = FindLastSeparator(target);
+    return last == std::string_view::npos ? std::string() : std::string(target.substr(0, last));
+}
+
+const ActionFieldTable& CSCActionLink::Fields()
+{
+    static const ActionFieldTable table{"action_link", {TextField("m_target", &CSCActionLink::m_target)}};
+    return table;
+}
 
 void CSCActionLink::Serialize(CArchive& ar)
 {
@@ -74,33 +85,21 @@ std::string CSCActionLink::ExportStr(const std::string& key, IPWObject*)
     if (key == PASS_INTERVAL)
         return {};
     return Format("\tVALSET _MODE_ACTION_LINK #1\n\tSUB %s\n\tVALSET _MODE_ACTION_LINK #0\n",
-                  {RoutineName(m_target)});
+                  {LinkedRoutine(m_target)});
 }
 
 const std::string& CSCActionLink::GetCaption()
 {
     static std::string caption;
-    caption = IsInvalid() != 0 ? T(Txt::InputError) : Format(T(Txt::ActionLinkCaption), {ShownPart(m_target)});
+    caption = IsInvalid() != 0 ? T(Txt::InputError) : Format(T(Txt::ActionLinkCaption), {LinkShownText(m_target)});
     return caption;
 }
 
 void CSCActionLink::CopyPropertiesFrom(IStepchain* source)
 {
-    const auto* other = static_cast<CSCActionLink*>(source);
-    m_target = other->m_target;
-    m_savedTarget = other->m_savedTarget;
+    CSCAction::CopyPropertiesFrom(source);
+    m_savedTarget = static_cast<CSCActionLink*>(source)->m_savedTarget;
 }
-
-void CSCActionLink::PreEdit() {}
-
-void CSCActionLink::GetMemNodes(MemNodeArray&) {}
-
-BOOL CSCActionLink::CompareProperties(IStepchain* other)
-{
-    return other->GetActionType() == SC_ACTIONLINK && static_cast<CSCActionLink*>(other)->m_target == m_target;
-}
-
-int CSCActionLink::IsInvalid() { return m_target.empty() ? 1 : 0; }
 
 BOOL CSCActionLink::MergeLimit(DWORD limit) { return (limit & 0x82) == 0 || (limit & 0x08) != 0; }
 
@@ -129,4 +128,18 @@ void CSCActionLink::MemSync(std::string oldName, std::string newName)
     }
     // Only the device part is renamed: object and event names may contain the old name.
     m_target.replace(part.pos, part.length, newName);
+}
+
+std::vector<ScriptText> CSCActionLink::GetScriptTexts()
+{
+    std::vector<ScriptText> texts;
+    for (std::string& part : LinkedParts(m_target))
+        texts.push_back(InScript(kLink, std::move(part)));
+    return texts;
+}
+
+void CSCActionLink::Check(InvalidCheck& check)
+{
+    if (m_target.empty())
+        check.Fail(1, "no action is chosen to link to", u8"リンク先が選択されていません");
 }

@@ -1,23 +1,26 @@
 #include "actions/CSCBranch.h"
 
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
 #include "core/CStepchainData.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 
-int CSCBranch::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+namespace {
 
-void CSCBranch::Serialize(CArchive& ar)
+constexpr FieldLabel kLabel{"target label", u8"分岐先ラベル"};
+constexpr FieldLabel kSubject{"memory to evaluate", u8"評価メモリ"};
+constexpr FieldLabel kReference{"value to compare with", u8"比較値"};
+
+}
+
+const ActionFieldTable& CSCBranch::Fields()
 {
-    Reference.Serialize(ar);
-    Subject.Serialize(ar);
-    if (ar.IsStoring()) {
-        ar << Label << static_cast<DWORD>(Condition);
-    } else {
-        DWORD condition = 0;
-        ar >> Label >> condition;
-        Condition = static_cast<int32_t>(condition);
-    }
+    // The comparison value is stored before the evaluated memory.
+    static const ActionFieldTable table{
+        "branch",
+        {OperandField("Reference", &CSCBranch::Reference), OperandField("Subject", &CSCBranch::Subject),
+         TextField("Label", &CSCBranch::Label), Int32Field("Condition", &CSCBranch::Condition, FieldRange{0, 4})}};
+    return table;
 }
 
 const char* CSCBranch::ScriptOperator(int32_t condition)
@@ -65,37 +68,49 @@ const std::string& CSCBranch::GetCaption()
     return caption;
 }
 
-void CSCBranch::CopyPropertiesFrom(IStepchain* source)
+std::vector<ScriptText> CSCBranch::GetScriptTexts()
 {
-    const auto* from = static_cast<CSCBranch*>(source);
-    Subject = from->Subject;
-    Reference = from->Reference;
-    Condition = from->Condition;
-    Label = from->Label;
+    if (ScriptOperator(Condition) == nullptr)
+        return {InScript(kLabel, Label)};
+    return {InScript(kSubject, Subject.GetScriptForm()), InScript(kReference, Reference.GetScriptForm()),
+            InScript(kLabel, Label)};
 }
 
-void CSCBranch::PreEdit() {}
-
-void CSCBranch::GetMemNodes(MemNodeArray& nodes) { nodes.insert(nodes.end(), {&Reference, &Subject}); }
-
-BOOL CSCBranch::CompareProperties(IStepchain* other)
+void CSCBranch::Check(InvalidCheck& check)
 {
-    if (other->GetActionType() != SC_BRANCH)
-        return 0;
-    const auto* o = static_cast<CSCBranch*>(other);
-    return Label == o->Label && Condition == o->Condition && Subject == o->Subject && Reference == o->Reference;
+    check.NeedText(Label, kLabel, -1);
+    if (Condition != COND_ALWAYS) {
+        if (ScriptOperator(Condition) == nullptr) {
+            check.FailWith(-1, [this] {
+                const std::string number = std::to_string(Condition);
+                return InvalidReason{"condition number " + number + " is not one of the 5 conditions",
+                                     U8(u8"条件の番号") + number + U8(u8"は範囲外です")};
+            });
+        }
+        check.NeedName(Subject, kSubject, -1);
+        check.NeedName(Reference, kReference, -1);
+    }
+    if (check.Code() != 0)
+        return;
+    switch (m_list->CheckAction(this, 1)) {
+    case 1:
+        check.FailWith(1, [this] {
+            const std::string label = Quoted(Label);
+            return InvalidReason{"no label named " + label + " in this list",
+                                 U8(u8"ラベル") + label + U8(u8"がリストにありません")};
+        });
+        return;
+    case 2:
+        check.FailWith(2, [this] {
+            const std::string label = Quoted(Label);
+            const std::vector<size_t> rows = m_list->FindLabelRows(Label);
+            const std::string row = rows.empty() ? std::string() : std::to_string(rows.front() + 1);
+            return InvalidReason{"the label " + label + " in row " + row +
+                                     " lies above the branch; a branch only jumps down",
+                                 U8(u8"ラベル") + label + U8(u8"(") + row +
+                                     U8(u8"行目)が分岐より上にあります。上へは分岐できません")};
+        });
+        return;
+    default: return;
+    }
 }
-
-int CSCBranch::IsInvalid()
-{
-    if (Label.empty())
-        return -1;
-    if (Condition != COND_ALWAYS && (ScriptOperator(Condition) == nullptr || Subject.m_name.empty() ||
-                                Reference.m_name.empty()))
-        return -1;
-    return m_list->CheckAction(this, 1);
-}
-
-BOOL CSCBranch::MergeLimit(DWORD) { return 1; }
-
-void CSCBranch::MemSync(std::string, std::string) {}

@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
+#include "actions/CSCAction.h"
 #include "core/CVXMemNode.h"
-#include "core/IStepchain.h"
 
 // Continues at a label further down the list, always or when a comparison holds.
-class CSCBranch : public IStepchain {
+class CSCBranch : public CSCAction {
 public:
     enum ConditionCode {
         COND_ALWAYS = 0,
@@ -16,21 +16,14 @@ public:
         COND_NOT_EQUAL = 4
     };
 
-    explicit CSCBranch(CStepchainData* list) : m_list(list) {}
+    explicit CSCBranch(CStepchainData* list) : CSCAction(list, SC_BRANCH) {}
 
-    int Edit(QWidget* parent, DWORD limit) override;
-    void Serialize(CArchive& ar) override;
+    static const ActionFieldTable& Fields();
+    const ActionFieldTable& GetFields() const override { return Fields(); }
+
     std::string ExportStr(const std::string& key, IPWObject* owner) override;
     const std::string& GetCaption() override;
-    int GetActionType() override { return SC_BRANCH; }
-    void CopyPropertiesFrom(IStepchain* source) override;
-    void PreEdit() override;
-    void GetMemNodes(MemNodeArray& nodes) override;
-    BOOL CompareProperties(IStepchain* other) override;
-    // -1: incomplete settings; 1: no label of that name; 2: the label lies above.
-    int IsInvalid() override;
-    BOOL MergeLimit(DWORD limit) override;
-    void MemSync(std::string oldName, std::string newName) override;
+    std::vector<ScriptText> GetScriptTexts() override;
 
     // The comparison of a condition; null for COND_ALWAYS and outside the table.
     static const char* ScriptOperator(int32_t condition);
@@ -40,6 +33,7 @@ public:
     int32_t Condition = COND_ALWAYS;
     std::string Label;
 
-private:
-    CStepchainData* m_list;
+protected:
+    // -1: incomplete settings; 1: no label of that name; 2: the label lies above.
+    void Check(InvalidCheck& check) override;
 };

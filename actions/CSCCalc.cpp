@@ -1,10 +1,18 @@
 #include "actions/CSCCalc.h"
 
 #include "actions/AutoRepeatScript.h"
-#include "core/EditHook.h"
+#include "actions/InvalidCheck.h"
 #include "core/Texts.h"
 
 namespace {
+
+constexpr FieldLabel kDest{"destination", u8"代入先"};
+constexpr FieldLabel kDelta{"amount to add", u8"加減算値"};
+constexpr FieldLabel kUpper{"upper limit", u8"上限値"};
+constexpr FieldLabel kLower{"lower limit", u8"下限値"};
+constexpr FieldLabel kRangeCheck{"the range check", u8"上下限チェック"};
+
+constexpr FieldRange kSwitch{0, 1};
 
 // One indentation of the step: with the range check the limits, the value and
 // the amount go to the runtime's range subroutine, which hands back the result.
@@ -52,7 +60,7 @@ std::string StepLines(const StepForm& form, DWORD rangeCheck, DWORD wrap)
 
 }
 
-CSCCalc::CSCCalc(CStepchainData* list) : m_list(list)
+CSCCalc::CSCCalc(CStepchainData* list) : CSCAction(list, SC_CALC)
 {
     const AutoRepeatSwitches defaults = DefaultAutoRepeatSwitches();
     AutoRepeat = defaults.autoRepeat;
@@ -60,7 +68,18 @@ CSCCalc::CSCCalc(CStepchainData* list) : m_list(list)
     Accelerate = defaults.accelerate;
 }
 
-int CSCCalc::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+const ActionFieldTable& CSCCalc::Fields()
+{
+    static const ActionFieldTable table{
+        "add_subtract",
+        {OperandField("Dest", &CSCCalc::Dest), OperandField("Delta", &CSCCalc::Delta),
+         OperandField("Upper", &CSCCalc::Upper), OperandField("Lower", &CSCCalc::Lower),
+         BitField("AutoRepeat", &CSCCalc::AutoRepeat), BitField("Beep", &CSCCalc::Beep),
+         DwordField("Accelerate", &CSCCalc::Accelerate, kSwitch),
+         DwordField("RangeCheck", &CSCCalc::RangeCheck, kSwitch),
+         DwordField("Wrap", &CSCCalc::Wrap, kSwitch)}};
+    return table;
+}
 
 void CSCCalc::Serialize(CArchive& ar)
 {
@@ -113,48 +132,7 @@ const std::string& CSCCalc::GetCaption()
     return caption;
 }
 
-void CSCCalc::CopyPropertiesFrom(IStepchain* source)
-{
-    const auto* from = static_cast<CSCCalc*>(source);
-    Dest = from->Dest;
-    Delta = from->Delta;
-    Upper = from->Upper;
-    Lower = from->Lower;
-    AutoRepeat = from->AutoRepeat;
-    Beep = from->Beep;
-    Accelerate = from->Accelerate;
-    RangeCheck = from->RangeCheck;
-    Wrap = from->Wrap;
-}
-
-void CSCCalc::PreEdit() {}
-
-void CSCCalc::GetMemNodes(MemNodeArray& nodes)
-{
-    nodes.push_back(&Dest);
-    nodes.push_back(&Lower);
-    nodes.push_back(&Upper);
-    nodes.push_back(&Delta);
-}
-
-BOOL CSCCalc::CompareProperties(IStepchain* other)
-{
-    if (other->GetActionType() != SC_CALC)
-        return 0;
-    const auto* that = static_cast<CSCCalc*>(other);
-    return Dest == that->Dest && Delta == that->Delta && Upper == that->Upper && Lower == that->Lower &&
-           AutoRepeat == that->AutoRepeat && Accelerate == that->Accelerate && RangeCheck == that->RangeCheck &&
-           Wrap == that->Wrap && Beep == that->Beep;
-}
-
-int CSCCalc::IsInvalid()
-{
-    if (Dest.m_name.empty() || Delta.m_name.empty())
-        return 1;
-    if (RangeCheck == 1 && (Lower.m_name.empty() || Upper.m_name.empty()))
-        return 1;
-    return 0;
-}
+void CSCCalc::GetMemNodes(MemNodeArray& nodes) { nodes.insert(nodes.end(), {&Dest, &Lower, &Upper, &Delta}); }
 
 BOOL CSCCalc::MergeLimit(DWORD limit)
 {
@@ -165,4 +143,22 @@ BOOL CSCCalc::MergeLimit(DWORD limit)
     return 1;
 }
 
-void CSCCalc::MemSync(std::string, std::string) {}
+std::vector<ScriptText> CSCCalc::GetScriptTexts()
+{
+    std::vector<ScriptText> texts{InScript(kDest, Dest.GetScriptForm()), InScript(kDelta, Delta.GetScriptForm())};
+    if (RangeCheck != 0) {
+        texts.push_back(InScript(kUpper, Upper.GetScriptForm()));
+        texts.push_back(InScript(kLower, Lower.GetScriptForm()));
+    }
+    return texts;
+}
+
+void CSCCalc::Check(InvalidCheck& check)
+{
+    check.NeedName(Dest, kDest);
+    check.NeedName(Delta, kDelta);
+    if (RangeCheck == 1) {
+        check.NeedLimit(Upper, kUpper, kRangeCheck);
+        check.NeedLimit(Lower, kLower, kRangeCheck);
+    }
+}

@@ -1,29 +1,27 @@
 #pragma once
 
+#include "actions/CSCAction.h"
 #include "core/CVXMemNode.h"
-#include "core/IStepchain.h"
 
 // Adds an amount to a memory, optionally within limits and repeating while
 // the button is held.
-class CSCCalc : public IStepchain {
+class CSCCalc : public CSCAction {
 public:
     // The repeat switches start at the project's defaults.
     explicit CSCCalc(CStepchainData* list);
 
-    int Edit(QWidget* parent, DWORD limit) override;
+    static const ActionFieldTable& Fields();
+    const ActionFieldTable& GetFields() const override { return Fields(); }
+
     void Serialize(CArchive& ar) override;
     std::string ExportStr(const std::string& key, IPWObject* owner) override;
     const std::string& GetCaption() override;
-    int GetActionType() override { return SC_CALC; }
-    void CopyPropertiesFrom(IStepchain* source) override;
-    void PreEdit() override;
+    // The order in which a rename reaches the operands.
     void GetMemNodes(MemNodeArray& nodes) override;
-    BOOL CompareProperties(IStepchain* other) override;
-    // 1: the destination or the amount is empty, or a checked limit is.
-    int IsInvalid() override;
-    // Bit 0x01 (the event cannot repeat) switches auto-repeat and acceleration off.
     BOOL MergeLimit(DWORD limit) override;
-    void MemSync(std::string oldName, std::string newName) override;
+    std::vector<ScriptText> GetScriptTexts() override;
+    // On only when the switch is 1.
+    bool RepeatsAutomatically() const override { return AutoRepeat == 1; }
 
     CVXMemNode Dest;
     CVXMemNode Delta;
@@ -35,6 +33,7 @@ public:
     DWORD RangeCheck = 0;
     DWORD Wrap = 0;
 
-private:
-    [[maybe_unused]] CStepchainData* m_list;
+protected:
+    // 1: the destination or the amount is empty, or a checked limit is.
+    void Check(InvalidCheck& check) override;
 };

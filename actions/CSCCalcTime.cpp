@@ -1,10 +1,19 @@
 #include "actions/CSCCalcTime.h"
 
 #include "actions/AutoRepeatScript.h"
-#include "core/EditHook.h"
+#include "actions/InvalidCheck.h"
 #include "core/Texts.h"
 
 namespace {
+
+constexpr FieldLabel kHour{"hour memory", u8"時メモリー"};
+constexpr FieldLabel kMinute{"minute memory", u8"分メモリー"};
+constexpr FieldLabel kDelta{"minutes to add", u8"加減算値"};
+constexpr FieldLabel kLimitHour{"limit hour", u8"制限時"};
+constexpr FieldLabel kLimitMinute{"limit minute", u8"制限分"};
+constexpr FieldLabel kTimeLimit{"the time limit", u8"上下限チェック"};
+
+constexpr FieldRange kSwitch{0, 1};
 
 // One indentation of the step: the runtime's _ClockInc works on its own
 // memories; a minute limit of -1 means no limit.
@@ -43,7 +52,7 @@ std::string StepLines(const StepForm& form, DWORD timeLimit)
 
 }
 
-CSCCalcTime::CSCCalcTime(CStepchainData* list) : m_list(list)
+CSCCalcTime::CSCCalcTime(CStepchainData* list) : CSCAction(list, SC_CALCTIME)
 {
     const AutoRepeatSwitches defaults = DefaultAutoRepeatSwitches();
     AutoRepeat = defaults.autoRepeat;
@@ -51,7 +60,17 @@ CSCCalcTime::CSCCalcTime(CStepchainData* list) : m_list(list)
     Beep = defaults.beep;
 }
 
-int CSCCalcTime::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+const ActionFieldTable& CSCCalcTime::Fields()
+{
+    static const ActionFieldTable table{
+        "clock_add_subtract",
+        {OperandField("Hour", &CSCCalcTime::Hour), OperandField("Minute", &CSCCalcTime::Minute),
+         OperandField("Delta", &CSCCalcTime::Delta), OperandField("LimitHour", &CSCCalcTime::LimitHour),
+         OperandField("LimitMinute", &CSCCalcTime::LimitMinute), BitField("AutoRepeat", &CSCCalcTime::AutoRepeat),
+         BitField("Beep", &CSCCalcTime::Beep), DwordField("Accelerate", &CSCCalcTime::Accelerate, kSwitch),
+         DwordField("TimeLimit", &CSCCalcTime::TimeLimit, kSwitch)}};
+    return table;
+}
 
 void CSCCalcTime::Serialize(CArchive& ar)
 {
@@ -105,48 +124,9 @@ const std::string& CSCCalcTime::GetCaption()
     return caption;
 }
 
-void CSCCalcTime::CopyPropertiesFrom(IStepchain* source)
-{
-    const auto* from = static_cast<CSCCalcTime*>(source);
-    Hour = from->Hour;
-    Minute = from->Minute;
-    Delta = from->Delta;
-    LimitHour = from->LimitHour;
-    LimitMinute = from->LimitMinute;
-    AutoRepeat = from->AutoRepeat;
-    Accelerate = from->Accelerate;
-    TimeLimit = from->TimeLimit;
-    Beep = from->Beep;
-}
-
-void CSCCalcTime::PreEdit() {}
-
 void CSCCalcTime::GetMemNodes(MemNodeArray& nodes)
 {
-    nodes.push_back(&Hour);
-    nodes.push_back(&Minute);
-    nodes.push_back(&LimitHour);
-    nodes.push_back(&LimitMinute);
-    nodes.push_back(&Delta);
-}
-
-BOOL CSCCalcTime::CompareProperties(IStepchain* other)
-{
-    if (other->GetActionType() != SC_CALCTIME)
-        return 0;
-    const auto* that = static_cast<CSCCalcTime*>(other);
-    return Hour == that->Hour && Minute == that->Minute && Delta == that->Delta && LimitHour == that->LimitHour &&
-           LimitMinute == that->LimitMinute && AutoRepeat == that->AutoRepeat && Accelerate == that->Accelerate &&
-           TimeLimit == that->TimeLimit && Beep == that->Beep;
-}
-
-int CSCCalcTime::IsInvalid()
-{
-    if (Hour.m_name.empty() || Minute.m_name.empty() || Delta.m_name.empty())
-        return 1;
-    if (TimeLimit == 1 && (LimitHour.m_name.empty() || LimitMinute.m_name.empty()))
-        return 1;
-    return 0;
+    nodes.insert(nodes.end(), {&Hour, &Minute, &LimitHour, &LimitMinute, &Delta});
 }
 
 BOOL CSCCalcTime::MergeLimit(DWORD limit)
@@ -158,4 +138,24 @@ BOOL CSCCalcTime::MergeLimit(DWORD limit)
     return (limit & 0x20) == 0;
 }
 
-void CSCCalcTime::MemSync(std::string, std::string) {}
+std::vector<ScriptText> CSCCalcTime::GetScriptTexts()
+{
+    std::vector<ScriptText> texts{InScript(kHour, Hour.GetScriptForm()), InScript(kMinute, Minute.GetScriptForm()),
+                                  InScript(kDelta, Delta.GetScriptForm())};
+    if (TimeLimit != 0) {
+        texts.push_back(InScript(kLimitHour, LimitHour.GetScriptForm()));
+        texts.push_back(InScript(kLimitMinute, LimitMinute.GetScriptForm()));
+    }
+    return texts;
+}
+
+void CSCCalcTime::Check(InvalidCheck& check)
+{
+    check.NeedName(Hour, kHour);
+    check.NeedName(Minute, kMinute);
+    check.NeedName(Delta, kDelta);
+    if (TimeLimit == 1) {
+        check.NeedLimit(LimitHour, kLimitHour, kTimeLimit);
+        check.NeedLimit(LimitMinute, kLimitMinute, kTimeLimit);
+    }
+}

@@ -1,29 +1,27 @@
 #pragma once
 
+#include "actions/CSCAction.h"
 #include "core/CVXMemNode.h"
-#include "core/IStepchain.h"
 
 // Moves a time of day held in an hour and a minute memory by a number of
 // minutes, optionally up to a limit time and repeating while the button is held.
-class CSCCalcTime : public IStepchain {
+class CSCCalcTime : public CSCAction {
 public:
     // The repeat switches start at the project's defaults.
     explicit CSCCalcTime(CStepchainData* list);
 
-    int Edit(QWidget* parent, DWORD limit) override;
+    static const ActionFieldTable& Fields();
+    const ActionFieldTable& GetFields() const override { return Fields(); }
+
     void Serialize(CArchive& ar) override;
     std::string ExportStr(const std::string& key, IPWObject* owner) override;
     const std::string& GetCaption() override;
-    int GetActionType() override { return SC_CALCTIME; }
-    void CopyPropertiesFrom(IStepchain* source) override;
-    void PreEdit() override;
+    // The order in which a rename reaches the operands.
     void GetMemNodes(MemNodeArray& nodes) override;
-    BOOL CompareProperties(IStepchain* other) override;
-    // 1: the hour, the minute or the amount is empty, or a checked limit is.
-    int IsInvalid() override;
-    // Bit 0x20 forbids the kind; bit 0x01 switches auto-repeat and acceleration off.
     BOOL MergeLimit(DWORD limit) override;
-    void MemSync(std::string oldName, std::string newName) override;
+    std::vector<ScriptText> GetScriptTexts() override;
+    // On only when the switch is 1.
+    bool RepeatsAutomatically() const override { return AutoRepeat == 1; }
 
     CVXMemNode Hour;
     CVXMemNode Minute;
@@ -35,6 +33,7 @@ public:
     DWORD TimeLimit = 0;
     DWORD Beep;
 
-private:
-    [[maybe_unused]] CStepchainData* m_list;
+protected:
+    // 1: the hour, the minute or the amount is empty, or a checked limit is.
+    void Check(InvalidCheck& check) override;
 };

@@ -1,11 +1,13 @@
 #include "actions/CSCCall.h"
 
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
 #include "core/Cp932.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 
 namespace {
+
+constexpr FieldLabel kRoutine{"subroutine name", u8"サブルーチン名"};
 
 // The first ":"-separated token, leading separators skipped.
 std::string RoutineName(const std::string& entry)
@@ -19,14 +21,10 @@ std::string RoutineName(const std::string& entry)
 
 }
 
-int CSCCall::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
-
-void CSCCall::Serialize(CArchive& ar)
+const ActionFieldTable& CSCCall::Fields()
 {
-    if (ar.IsStoring())
-        ar << m_routine;
-    else
-        ar >> m_routine;
+    static const ActionFieldTable table{"call", {TextField("m_routine", &CSCCall::m_routine)}};
+    return table;
 }
 
 std::string CSCCall::ExportStr(const std::string& key, IPWObject*)
@@ -41,19 +39,6 @@ const std::string& CSCCall::GetCaption()
     return caption;
 }
 
-void CSCCall::CopyPropertiesFrom(IStepchain* source) { m_routine = static_cast<CSCCall*>(source)->m_routine; }
+std::vector<ScriptText> CSCCall::GetScriptTexts() { return {InScript(kRoutine, RoutineName(m_routine))}; }
 
-void CSCCall::PreEdit() {}
-
-void CSCCall::GetMemNodes(MemNodeArray&) {}
-
-BOOL CSCCall::CompareProperties(IStepchain* other)
-{
-    return other->GetActionType() == SC_CALL && static_cast<CSCCall*>(other)->m_routine == m_routine;
-}
-
-int CSCCall::IsInvalid() { return m_routine.empty() ? 1 : 0; }
-
-BOOL CSCCall::MergeLimit(DWORD) { return 1; }
-
-void CSCCall::MemSync(std::string, std::string) {}
+void CSCCall::Check(InvalidCheck& check) { check.NeedText(m_routine, kRoutine); }

@@ -1,25 +1,33 @@
 #include "actions/CSCComm.h"
 
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
 #include "core/Cp932.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 #include "host/HostApi.h"
 
-int CSCComm::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+namespace {
+
+constexpr FieldLabel kMessage{"message", u8"メッセージ"};
+constexpr FieldLabel kMemory{"memory whose value is sent", u8"出力するメモリー"};
+
+}
+
+const ActionFieldTable& CSCComm::Fields()
+{
+    // A memory value stored without a marker is an ordinary memory; only a
+    // message, told by the content kind, becomes literal text.
+    static const ActionFieldTable table{
+        "comm_output",
+        {OperandField("Content", &CSCComm::Content),
+         Int32Field("ContentKind", &CSCComm::ContentKind, FieldRange{CONTENT_MESSAGE, CONTENT_OBJECT_EVENT})}};
+    return table;
+}
 
 void CSCComm::Serialize(CArchive& ar)
 {
-    Content.Serialize(ar);
-    if (ar.IsStoring()) {
-        ar << static_cast<LONG>(ContentKind);
-        return;
-    }
-    LONG kind = 0;
-    ar >> kind;
-    ContentKind = kind;
-    // A message is literal text, whatever suffix its node was stored with.
-    if (ContentKind == CONTENT_MESSAGE)
+    CSCAction::Serialize(ar);
+    if (ar.IsLoading() && ContentKind == CONTENT_MESSAGE)
         Content.m_kind = CVXMemNode::KIND_LITERAL_TEXT;
 }
 
@@ -53,32 +61,31 @@ const std::string& CSCComm::GetCaption()
     return caption;
 }
 
-void CSCComm::CopyPropertiesFrom(IStepchain* source)
-{
-    const auto* from = static_cast<CSCComm*>(source);
-    Content = from->Content;
-    ContentKind = from->ContentKind;
-}
-
-void CSCComm::PreEdit() {}
-
-void CSCComm::GetMemNodes(MemNodeArray& nodes) { nodes.push_back(&Content); }
-
-BOOL CSCComm::CompareProperties(IStepchain* other)
-{
-    if (other->GetActionType() != SC_COMM)
-        return 0;
-    const auto* o = static_cast<CSCComm*>(other);
-    return Content == o->Content && ContentKind == o->ContentKind;
-}
-
-int CSCComm::IsInvalid()
-{
-    if (!Content.m_name.empty())
-        return 0;
-    return ContentKind == CONTENT_OBJECT_EVENT ? 0 : 1;
-}
-
 BOOL CSCComm::MergeLimit(DWORD limit) { return (limit & 0x10) == 0 ? 1 : 0; }
 
-void CSCComm::MemSync(std::string, std::string) {}
+std::vector<ScriptText> CSCComm::GetScriptTexts()
+{
+    switch (ContentKind) {
+    case CONTENT_MESSAGE: return {InScript(kMessage, Content.m_name)};
+    case CONTENT_MEMORY: return {InScript(kMemory, Content.GetScriptForm())};
+    default: return {};
+    }
+}
+
+void CSCComm::Check(InvalidCheck& check)
+{
+    if (!Content.m_name.empty())
+        return;
+    switch (ContentKind) {
+    case CONTENT_MESSAGE: check.NeedName(Content, kMessage); break;
+    case CONTENT_MEMORY: check.NeedName(Content, kMemory); break;
+    case CONTENT_OBJECT_EVENT: break;
+    default:
+        check.FailWith(1, [this] {
+            const std::string number = std::to_string(ContentKind);
+            return InvalidReason{"content kind " + number + " is unknown and there is no content",
+                                 U8(u8"送信内容") + number + U8(u8"は不明で、内容も未入力です")};
+        });
+        break;
+    }
+}

@@ -1,10 +1,10 @@
 #include "actions/CSCKeypad.h"
 
-#include <string_view>
 
+#include "actions/CSCActionLink.h"
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
 #include "core/Cp932.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 #include "host/HostApi.h"
 
@@ -17,22 +17,18 @@ constexpr LONG kLinkLayout = -2;
 
 constexpr size_t npos = std::string::npos;
 
-size_t FindLast(const std::string& text, std::string_view pattern)
-{
-    size_t last = npos;
-    for (size_t pos = cp932::Find(text, pattern); pos != npos; pos = cp932::Find(text, pattern, pos + 1))
-        last = pos;
-    return last;
-}
+constexpr FieldLabel kDest{"destination", u8"代入先"};
+constexpr FieldLabel kKeyPage{"keypad page", u8"キーパッド配置ページ"};
+constexpr FieldLabel kRangeCheck{"the range check", u8"範囲チェック"};
+constexpr FieldLabel kRangeMax{"maximum", u8"最大値"};
+constexpr FieldLabel kRangeMin{"minimum", u8"最小値"};
+constexpr FieldLabel kFracMem{"memory of the fraction digits", u8"小数部桁数のメモリー"};
+constexpr FieldLabel kMessage{"message on confirming", u8"値変更確定時メッセージ"};
+constexpr FieldLabel kLink{"action link", u8"リンク先"};
 
-// The subroutine that a link reference names: its first part joined to its last.
-std::string LinkLabel(const std::string& link)
-{
-    const size_t first = cp932::Find(link, "!");
-    if (first == npos)
-        return link;
-    return link.substr(0, first) + link.substr(FindLast(link, "!") + 1);
-}
+constexpr FieldRange kSwitch{0, 1};
+// One digit, as the dialog's edits take it.
+constexpr FieldRange kDigit{0, 9};
 
 // The bounds [begin, end) of the reference's first part, leading "!" skipped.
 void FirstPart(const std::string& link, size_t& begin, size_t& end)
@@ -51,7 +47,20 @@ std::string OrZero(std::string text) { return text.empty() ? "#0" : text; }
 
 }
 
-int CSCKeypad::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+const ActionFieldTable& CSCKeypad::Fields()
+{
+    static const ActionFieldTable table{
+        "keypad",
+        {OperandField("Dest", &CSCKeypad::Dest), OperandField("RangeMax", &CSCKeypad::RangeMax),
+         OperandField("RangeMin", &CSCKeypad::RangeMin), Int32Field("TotalDigits", &CSCKeypad::TotalDigits, kDigit),
+         Int32Field("FracFromMem", &CSCKeypad::FracFromMem, kSwitch),
+         Int32Field("FracDigits", &CSCKeypad::FracDigits, kDigit), OperandField("FracMem", &CSCKeypad::FracMem),
+         Int32Field("KeyPage", &CSCKeypad::KeyPage, FieldRange{1, INT32_MAX}),
+         Int32Field("RangeCheck", &CSCKeypad::RangeCheck, kSwitch),
+         Int32Field("UseMessage", &CSCKeypad::UseMessage, kSwitch), TextField("Message", &CSCKeypad::Message),
+         Int32Field("UseActLink", &CSCKeypad::UseActLink, kSwitch), TextField("ActLink", &CSCKeypad::ActLink)}};
+    return table;
+}
 
 void CSCKeypad::Serialize(CArchive& ar)
 {
@@ -108,7 +117,7 @@ void CSCKeypad::AppendConfirmLines(std::string& text) const
     }
     if (UseActLink != 0) {
         text += "\tVALSET _TenkeyCallBackActLink #[ACT_LINK]\n";
-        cp932::ReplaceAllIn(text, "[ACT_LINK]", LinkLabel(ActLink));
+        cp932::ReplaceAllIn(text, "[ACT_LINK]", LinkedRoutine(ActLink));
     }
 }
 
@@ -159,12 +168,6 @@ std::string CSCKeypad::ExportStr(const std::string& key, IPWObject*)
     return Dest.m_kind == CVXMemNode::KIND_MEMORY ? NumericScript() : CharacterScript();
 }
 
-std::string CSCKeypad::LinkShownText(const std::string& link)
-{
-    const size_t last = FindLast(link, "!");
-    return last == npos ? std::string() : link.substr(0, last);
-}
-
 const std::string& CSCKeypad::GetCaption()
 {
     static std::string caption;
@@ -195,48 +198,8 @@ const std::string& CSCKeypad::GetCaption()
 
 void CSCKeypad::CopyPropertiesFrom(IStepchain* source)
 {
-    const auto* from = static_cast<CSCKeypad*>(source);
-    Dest = from->Dest;
-    FracDigits = from->FracDigits;
-    KeyPage = from->KeyPage;
-    RangeCheck = from->RangeCheck;
-    RangeMax = from->RangeMax;
-    RangeMin = from->RangeMin;
-    FracMem = from->FracMem;
-    TotalDigits = from->TotalDigits;
-    FracFromMem = from->FracFromMem;
-    UseMessage = from->UseMessage;
-    Message = from->Message;
-    UseActLink = from->UseActLink;
-    ActLink = from->ActLink;
-    ActLinkKept = from->ActLinkKept;
-}
-
-void CSCKeypad::PreEdit() {}
-
-void CSCKeypad::GetMemNodes(MemNodeArray& nodes)
-{
-    // The fraction memory comes last: a rename must reach it as well.
-    nodes.insert(nodes.end(), {&Dest, &RangeMax, &RangeMin, &FracMem});
-}
-
-BOOL CSCKeypad::CompareProperties(IStepchain* other)
-{
-    if (other->GetActionType() != SC_KEYPAD)
-        return 0;
-    const auto* o = static_cast<CSCKeypad*>(other);
-    return Dest == o->Dest && TotalDigits == o->TotalDigits && FracDigits == o->FracDigits &&
-           KeyPage == o->KeyPage && RangeCheck == o->RangeCheck && RangeMax == o->RangeMax &&
-           RangeMin == o->RangeMin && FracFromMem == o->FracFromMem && FracMem == o->FracMem &&
-           UseMessage == o->UseMessage && Message == o->Message && UseActLink == o->UseActLink &&
-           ActLink == o->ActLink;
-}
-
-int CSCKeypad::IsInvalid()
-{
-    if (Dest.GetScriptForm().empty() || KeyPage == 0)
-        return 1;
-    return RangeCheck != 0 && (RangeMax.m_name.empty() || RangeMin.m_name.empty()) ? 1 : 0;
+    CSCAction::CopyPropertiesFrom(source);
+    ActLinkKept = static_cast<CSCKeypad*>(source)->ActLinkKept;
 }
 
 BOOL CSCKeypad::MergeLimit(DWORD limit) { return (limit & 0x02) == 0; }
@@ -248,16 +211,19 @@ void CSCKeypad::MemSync(std::string oldName, std::string newName)
     size_t begin = 0;
     size_t end = 0;
     FirstPart(ActLink, begin, end);
-    if (ActLink.compare(begin, end - begin, oldName) != 0)
-        return;
+    const bool linked = ActLink.compare(begin, end - begin, oldName) == 0;
     if (newName.empty()) {
-        // An empty link has nothing to put aside and must not wipe one kept earlier.
-        if (!ActLink.empty()) {
+        // Every link holds an empty device name, so a removal without one puts
+        // any link aside. An empty link has nothing to put aside and must not
+        // wipe one kept earlier.
+        if ((linked || oldName.empty()) && !ActLink.empty()) {
             ActLinkKept = std::move(ActLink);
             ActLink.clear();
         }
         return;
     }
+    if (!linked)
+        return;
     newName = cp932::RemoveAll(newName, ".");
     if (oldName.empty()) {
         if (!ActLinkKept.empty() && cp932::Contains(ActLinkKept, newName)) {
@@ -267,4 +233,32 @@ void CSCKeypad::MemSync(std::string oldName, std::string newName)
         return;
     }
     ActLink.replace(begin, end - begin, newName);
+}
+
+std::vector<ScriptText> CSCKeypad::GetScriptTexts()
+{
+    std::vector<ScriptText> texts{InScript(kDest, Dest.GetScriptForm())};
+    if (Dest.m_kind == CVXMemNode::KIND_MEMORY) {
+        texts.push_back(InScript(kRangeMax, RangeMax.GetScriptForm()));
+        texts.push_back(InScript(kRangeMin, RangeMin.GetScriptForm()));
+        if (FracFromMem != 0)
+            texts.push_back(InScript(kFracMem, FracMem.GetScriptForm()));
+    }
+    if (UseMessage != 0)
+        texts.push_back(InScript(kMessage, Message));
+    if (UseActLink != 0) {
+        for (std::string& part : LinkedParts(ActLink))
+            texts.push_back(InScript(kLink, std::move(part)));
+    }
+    return texts;
+}
+
+void CSCKeypad::Check(InvalidCheck& check)
+{
+    check.NeedScriptForm(Dest, kDest);
+    check.NeedPage(KeyPage, kKeyPage);
+    if (RangeCheck != 0) {
+        check.NeedLimit(RangeMax, kRangeMax, kRangeCheck);
+        check.NeedLimit(RangeMin, kRangeMin, kRangeCheck);
+    }
 }

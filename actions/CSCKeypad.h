@@ -2,32 +2,27 @@
 
 #include <cstdint>
 
+#include "actions/CSCAction.h"
 #include "core/CVXMemNode.h"
-#include "core/IStepchain.h"
 
 // Shows the panel's keypad for typing a value into a memory: the numeric
 // keypad for an ordinary memory, the character keypad for a text memory.
-class CSCKeypad : public IStepchain {
+class CSCKeypad : public CSCAction {
 public:
-    explicit CSCKeypad(CStepchainData* list) : m_list(list) {}
+    explicit CSCKeypad(CStepchainData* list) : CSCAction(list, SC_KEYPAD) {}
 
-    int Edit(QWidget* parent, DWORD limit) override;
+    static const ActionFieldTable& Fields();
+    const ActionFieldTable& GetFields() const override { return Fields(); }
+
     void Serialize(CArchive& ar) override;
     std::string ExportStr(const std::string& key, IPWObject* owner) override;
     const std::string& GetCaption() override;
-    int GetActionType() override { return SC_KEYPAD; }
+    // Takes the link put aside as well.
     void CopyPropertiesFrom(IStepchain* source) override;
-    void PreEdit() override;
-    void GetMemNodes(MemNodeArray& nodes) override;
-    BOOL CompareProperties(IStepchain* other) override;
-    // 1: no destination, no keypad page, or a range check without both bounds.
-    int IsInvalid() override;
     BOOL MergeLimit(DWORD limit) override;
     // Follows a device rename or removal in the action link reference.
     void MemSync(std::string oldName, std::string newName) override;
-
-    // The part of a link reference before its last "!": what the user sees.
-    static std::string LinkShownText(const std::string& link);
+    std::vector<ScriptText> GetScriptTexts() override;
 
     CVXMemNode Dest;
     int32_t FracDigits = 0;
@@ -45,11 +40,13 @@ public:
     // The link put aside while its device is removed; not archived.
     std::string ActLinkKept;
 
+protected:
+    // 1: no destination, no keypad page, or a range check without both bounds.
+    void Check(InvalidCheck& check) override;
+
 private:
     void LoadOlderLayout(CArchive& ar, int32_t intDigits);
     void AppendConfirmLines(std::string& text) const;
     std::string NumericScript() const;
     std::string CharacterScript() const;
-
-    [[maybe_unused]] CStepchainData* m_list;
 };

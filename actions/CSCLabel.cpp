@@ -1,18 +1,20 @@
 #include "actions/CSCLabel.h"
 
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
 #include "core/CStepchainData.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 
-int CSCLabel::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+namespace {
 
-void CSCLabel::Serialize(CArchive& ar)
+constexpr FieldLabel kName{"label name", u8"ラベル名"};
+
+}
+
+const ActionFieldTable& CSCLabel::Fields()
 {
-    if (ar.IsStoring())
-        ar << m_name;
-    else
-        ar >> m_name;
+    static const ActionFieldTable table{"label", {TextField("m_name", &CSCLabel::m_name)}};
+    return table;
 }
 
 std::string CSCLabel::ExportStr(const std::string& key, IPWObject*)
@@ -34,24 +36,28 @@ const std::string& CSCLabel::GetCaption()
     return caption;
 }
 
-void CSCLabel::CopyPropertiesFrom(IStepchain* source) { m_name = static_cast<CSCLabel*>(source)->m_name; }
+std::vector<ScriptText> CSCLabel::GetScriptTexts() { return {InScript(kName, m_name)}; }
 
-void CSCLabel::PreEdit() {}
-
-void CSCLabel::GetMemNodes(MemNodeArray&) {}
-
-BOOL CSCLabel::CompareProperties(IStepchain* other)
+void CSCLabel::Check(InvalidCheck& check)
 {
-    return other->GetActionType() == SC_LABEL && static_cast<CSCLabel*>(other)->m_name == m_name;
+    if (m_name.empty()) {
+        check.NeedText(m_name, kName);
+        return;
+    }
+    if (m_list->CheckAction(this, 2) != -1)
+        return;
+    check.FailWith(-1, [this] {
+        // The rows of the other labels of this name, counted from 1.
+        std::string rows;
+        size_t count = 0;
+        for (size_t row : m_list->FindLabelRows(m_name)) {
+            if (m_list->GetAt(row) == this)
+                continue;
+            rows += (rows.empty() ? "" : ", ") + std::to_string(row + 1);
+            ++count;
+        }
+        const std::string where = (count == 1 ? "row " : "rows ") + rows;
+        return InvalidReason{"the label name " + Quoted(m_name) + " is used again in " + where,
+                             U8(u8"ラベル名") + Quoted(m_name) + U8(u8"は") + rows + U8(u8"行目でも使われています")};
+    });
 }
-
-int CSCLabel::IsInvalid()
-{
-    if (m_name.empty())
-        return 1;
-    return m_list->CheckAction(this, 2);
-}
-
-BOOL CSCLabel::MergeLimit(DWORD) { return 1; }
-
-void CSCLabel::MemSync(std::string, std::string) {}

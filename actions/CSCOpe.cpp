@@ -2,24 +2,25 @@
 
 #include <iterator>
 
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 
-int CSCOpe::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+namespace {
 
-void CSCOpe::Serialize(CArchive& ar)
+constexpr FieldLabel kResult{"result memory", u8"操作メモリー"};
+constexpr FieldLabel kLeft{"first value", u8"値1"};
+constexpr FieldLabel kRight{"second value", u8"値2"};
+
+}
+
+const ActionFieldTable& CSCOpe::Fields()
 {
-    Result.Serialize(ar);
-    Left.Serialize(ar);
-    Right.Serialize(ar);
-    if (ar.IsStoring()) {
-        ar << static_cast<DWORD>(Operator);
-    } else {
-        DWORD op = 0;
-        ar >> op;
-        Operator = static_cast<int32_t>(op);
-    }
+    static const ActionFieldTable table{"arithmetic",
+                                        {OperandField("Result", &CSCOpe::Result), OperandField("Left", &CSCOpe::Left),
+                                         OperandField("Right", &CSCOpe::Right),
+                                         Int32Field("Operator", &CSCOpe::Operator, FieldRange{0, 4})}};
+    return table;
 }
 
 const char* CSCOpe::ScriptOperator(int32_t op)
@@ -46,34 +47,24 @@ const std::string& CSCOpe::GetCaption()
     return caption;
 }
 
-void CSCOpe::CopyPropertiesFrom(IStepchain* source)
+std::vector<ScriptText> CSCOpe::GetScriptTexts()
 {
-    const auto* from = static_cast<CSCOpe*>(source);
-    Result = from->Result;
-    Left = from->Left;
-    Right = from->Right;
-    Operator = from->Operator;
+    return {InScript(kResult, Result.GetScriptForm()), InScript(kLeft, Left.GetScriptForm()),
+            InScript(kRight, Right.GetScriptForm())};
 }
 
-void CSCOpe::PreEdit() {}
-
-void CSCOpe::GetMemNodes(MemNodeArray& nodes) { nodes.insert(nodes.end(), {&Result, &Left, &Right}); }
-
-BOOL CSCOpe::CompareProperties(IStepchain* other)
+void CSCOpe::Check(InvalidCheck& check)
 {
-    if (other->GetActionType() != SC_OPE)
-        return 0;
-    const auto* o = static_cast<CSCOpe*>(other);
-    return Result == o->Result && Left == o->Left && Right == o->Right && Operator == o->Operator;
+    check.NeedName(Result, kResult);
+    check.NeedName(Left, kLeft);
+    check.NeedName(Right, kRight);
+    if (Operator == -1) {
+        check.Fail(1, "no operator is chosen", u8"演算内容が選択されていません");
+    } else if (static_cast<uint32_t>(Operator) > 4) {
+        check.FailWith(1, [this] {
+            const std::string number = std::to_string(Operator);
+            return InvalidReason{"operator number " + number + " is not one of the 5 operators",
+                                 U8(u8"演算内容の番号") + number + U8(u8"は範囲外です")};
+        });
+    }
 }
-
-int CSCOpe::IsInvalid()
-{
-    if (Result.m_name.empty() || Left.m_name.empty() || Right.m_name.empty())
-        return 1;
-    return static_cast<uint32_t>(Operator) > 4 ? 1 : 0;
-}
-
-BOOL CSCOpe::MergeLimit(DWORD) { return 1; }
-
-void CSCOpe::MemSync(std::string, std::string) {}

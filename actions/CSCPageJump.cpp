@@ -1,7 +1,7 @@
 #include "actions/CSCPageJump.h"
 
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 #include "host/HostApi.h"
 
@@ -17,6 +17,8 @@ int ActionOf(int32_t mode) { return mode & 0xFF; }
 int EffectOf(int32_t mode) { return static_cast<int>((static_cast<uint32_t>(mode) >> 16) & 127u); }
 int LayerBitOf(int32_t mode) { return static_cast<int>(static_cast<uint32_t>(mode) >> 31); }
 
+constexpr FieldLabel kPage{"page to jump to", u8"ページ指定"};
+
 const std::string& EffectName(int effect)
 {
     return T(static_cast<Txt>(static_cast<int>(Txt::PageJumpEffectNone) + effect));
@@ -24,15 +26,12 @@ const std::string& EffectName(int effect)
 
 }
 
-int CSCPageJump::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
-
-void CSCPageJump::Serialize(CArchive& ar)
+const ActionFieldTable& CSCPageJump::Fields()
 {
-    m_page.Serialize(ar);
-    if (ar.IsStoring())
-        ar << m_mode;
-    else
-        ar >> m_mode;
+    // Every value of the packed mode means something on one model or the other.
+    static const ActionFieldTable table{
+        "page_jump", {OperandField("m_page", &CSCPageJump::m_page), Int32Field("m_mode", &CSCPageJump::m_mode)}};
+    return table;
 }
 
 std::string CSCPageJump::ExportStr(const std::string& key, IPWObject*)
@@ -66,7 +65,9 @@ const std::string& CSCPageJump::GetCaption()
 {
     static std::string caption;
     const bool layers = host::HasLayers();
-    if (Invalid(layers) != 0) {
+    InvalidCheck check;
+    Check(check, layers);
+    if (check.Code() != 0) {
         caption = T(Txt::InputError);
         return caption;
     }
@@ -90,45 +91,48 @@ const std::string& CSCPageJump::GetCaption()
     return caption;
 }
 
-void CSCPageJump::CopyPropertiesFrom(IStepchain* source)
-{
-    const auto* other = static_cast<CSCPageJump*>(source);
-    m_page = other->m_page;
-    m_mode = other->m_mode;
-}
-
-void CSCPageJump::PreEdit() {}
-
-void CSCPageJump::GetMemNodes(MemNodeArray& nodes) { nodes.push_back(&m_page); }
-
-BOOL CSCPageJump::CompareProperties(IStepchain* other)
-{
-    if (other->GetActionType() != SC_PAGEJUMP)
-        return 0;
-    const auto* jump = static_cast<CSCPageJump*>(other);
-    return m_page == jump->m_page && m_mode == jump->m_mode;
-}
-
-int CSCPageJump::IsInvalid() { return Invalid(host::HasLayers()); }
-
-int CSCPageJump::Invalid(bool layers) const
-{
-    int action = m_mode;
-    if (layers) {
-        if (m_mode == -1)
-            return 1;
-        if (EffectOf(m_mode) >= kEffectCount)
-            return 2;
-        action = ActionOf(m_mode);
-    }
-    switch (action) {
-    case NEXT_PAGE:
-    case PREVIOUS_PAGE: return 0;
-    case GIVEN_PAGE: return m_page.m_name.empty() ? 1 : 0;
-    default: return 1;
-    }
-}
-
 BOOL CSCPageJump::MergeLimit(DWORD limit) { return (limit & 0x02) == 0; }
 
-void CSCPageJump::MemSync(std::string, std::string) {}
+std::vector<ScriptText> CSCPageJump::GetScriptTexts()
+{
+    const int action = host::HasLayers() ? ActionOf(m_mode) : m_mode;
+    if (action != GIVEN_PAGE)
+        return {};
+    return {InScript(kPage, m_page.GetScriptForm())};
+}
+
+void CSCPageJump::Check(InvalidCheck& check) { Check(check, host::HasLayers()); }
+
+void CSCPageJump::Check(InvalidCheck& check, bool layers) const
+{
+    if (m_mode == -1) {
+        check.Fail(1, "no page action is chosen", u8"動作が選択されていません");
+        return;
+    }
+    int action = m_mode;
+    if (layers) {
+        const int effect = EffectOf(m_mode);
+        if (effect >= kEffectCount) {
+            check.FailWith(2, [effect] {
+                return InvalidReason{"effect number " + std::to_string(effect) + " is not one of the 11 effects",
+                                     U8(u8"エフェクト番号") + std::to_string(effect) + U8(u8"は範囲外です")};
+            });
+        }
+        action = ActionOf(m_mode);
+    }
+    if (action == GIVEN_PAGE) {
+        check.NeedName(m_page, kPage);
+    } else if (action != NEXT_PAGE && action != PREVIOUS_PAGE) {
+        check.FailWith(1, [&] {
+            const std::string number = std::to_string(action);
+            InvalidReason unknown{"page action " + number + " is none of next, previous and given page",
+                                  U8(u8"動作の値") + number +
+                                      U8(u8"は次ページ・前ページ・指定ページのどれでもありません")};
+            if (!layers && (m_mode & ~0xFF) != 0) {
+                unknown.english += " (a setting made for a model with layers)";
+                unknown.japanese += U8(u8"(レイヤーのある機種での設定です)");
+            }
+            return unknown;
+        });
+    }
+}

@@ -1,18 +1,28 @@
 #include "actions/CSCPassPage.h"
 
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
 #include "core/Cp932.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 
-int CSCPassPage::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+namespace {
 
-void CSCPassPage::Serialize(CArchive& ar)
+constexpr FieldLabel kPassword{"password", u8"パスワード"};
+constexpr FieldLabel kJumpPage{"page to jump to", u8"移動先ページ"};
+constexpr FieldLabel kKeypadPage{"keypad page", u8"キーパッド配置ページ"};
+
+// Page numbers as the dialog's digits-only edits give them; 0 is not set.
+constexpr FieldRange kPages{1, INT32_MAX};
+
+}
+
+const ActionFieldTable& CSCPassPage::Fields()
 {
-    if (ar.IsStoring())
-        ar << m_password << m_jumpPage << m_keypadPage;
-    else
-        ar >> m_password >> m_jumpPage >> m_keypadPage;
+    static const ActionFieldTable table{"password_page_jump",
+                                        {TextField("m_password", &CSCPassPage::m_password),
+                                         Int32Field("m_jumpPage", &CSCPassPage::m_jumpPage, kPages),
+                                         Int32Field("m_keypadPage", &CSCPassPage::m_keypadPage, kPages)}};
+    return table;
 }
 
 std::string CSCPassPage::ExportStr(const std::string& key, IPWObject*)
@@ -38,28 +48,12 @@ const std::string& CSCPassPage::GetCaption()
     return caption;
 }
 
-void CSCPassPage::CopyPropertiesFrom(IStepchain* source)
-{
-    const auto* other = static_cast<CSCPassPage*>(source);
-    m_password = other->m_password;
-    m_keypadPage = other->m_keypadPage;
-    m_jumpPage = other->m_jumpPage;
-}
-
-void CSCPassPage::PreEdit() {}
-
-void CSCPassPage::GetMemNodes(MemNodeArray&) {}
-
-BOOL CSCPassPage::CompareProperties(IStepchain* other)
-{
-    if (other->GetActionType() != SC_PASSPAGE)
-        return 0;
-    const auto* jump = static_cast<CSCPassPage*>(other);
-    return m_password == jump->m_password && m_jumpPage == jump->m_jumpPage && m_keypadPage == jump->m_keypadPage;
-}
-
-int CSCPassPage::IsInvalid() { return m_keypadPage == 0 || m_jumpPage == 0 ? 1 : 0; }
-
 BOOL CSCPassPage::MergeLimit(DWORD limit) { return (limit & 0x02) == 0; }
 
-void CSCPassPage::MemSync(std::string, std::string) {}
+std::vector<ScriptText> CSCPassPage::GetScriptTexts() { return {InScript(kPassword, m_password)}; }
+
+void CSCPassPage::Check(InvalidCheck& check)
+{
+    check.NeedPage(m_jumpPage, kJumpPage);
+    check.NeedPage(m_keypadPage, kKeypadPage);
+}

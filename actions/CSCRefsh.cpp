@@ -2,9 +2,11 @@
 
 #include "actions/ScriptPass.h"
 
-int CSCRefsh::Edit(QWidget*, DWORD) { return IDOK; }
-
-void CSCRefsh::Serialize(CArchive&) {}
+const ActionFieldTable& CSCRefsh::Fields()
+{
+    static const ActionFieldTable table{"redraw", {}};
+    return table;
+}
 
 std::string CSCRefsh::ExportStr(const std::string& key, IPWObject*)
 {
@@ -17,16 +19,4 @@ const std::string& CSCRefsh::GetCaption()
     return caption;
 }
 
-void CSCRefsh::CopyPropertiesFrom(IStepchain*) {}
-
-void CSCRefsh::PreEdit() {}
-
-void CSCRefsh::GetMemNodes(MemNodeArray&) {}
-
-BOOL CSCRefsh::CompareProperties(IStepchain* other) { return other->GetActionType() == SC_REFSH; }
-
-int CSCRefsh::IsInvalid() { return 0; }
-
 BOOL CSCRefsh::MergeLimit(DWORD limit) { return (limit & 0x04) == 0; }
-
-void CSCRefsh::MemSync(std::string, std::string) {}

@@ -1,25 +1,18 @@
 #pragma once
 
-#include "core/IStepchain.h"
+#include "actions/CSCAction.h"
 
 // Makes the panel redraw its screen.
-class CSCRefsh : public IStepchain {
+class CSCRefsh : public CSCAction {
 public:
-    explicit CSCRefsh(CStepchainData* list) : m_list(list) {}
+    explicit CSCRefsh(CStepchainData* list) : CSCAction(list, SC_REFSH) {}
 
-    int Edit(QWidget* parent, DWORD limit) override;
-    void Serialize(CArchive& ar) override;
+    static const ActionFieldTable& Fields();
+    const ActionFieldTable& GetFields() const override { return Fields(); }
+
+    // Nothing to set: confirmed at once.
+    int Edit(QWidget*, DWORD) override { return IDOK; }
     std::string ExportStr(const std::string& key, IPWObject* owner) override;
     const std::string& GetCaption() override;
-    int GetActionType() override { return SC_REFSH; }
-    void CopyPropertiesFrom(IStepchain* source) override;
-    void PreEdit() override;
-    void GetMemNodes(MemNodeArray& nodes) override;
-    BOOL CompareProperties(IStepchain* other) override;
-    int IsInvalid() override;
     BOOL MergeLimit(DWORD limit) override;
-    void MemSync(std::string oldName, std::string newName) override;
-
-private:
-    [[maybe_unused]] CStepchainData* m_list;
 };

@@ -1,25 +1,34 @@
 #include "actions/CSCSetGraphMem.h"
 
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 
-CSCSetGraphMem::CSCSetGraphMem(CStepchainData* list) : m_list(list) { GraphMem.m_kind = CVXMemNode::KIND_GRAPH; }
+namespace {
 
-int CSCSetGraphMem::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+constexpr FieldLabel kGraphMem{"graph memory", u8"グラフメモリー"};
+constexpr FieldLabel kPosition{"position", u8"位置指定"};
+constexpr FieldLabel kReadInto{"memory to read into", u8"読み出し先"};
+constexpr FieldLabel kWritten{"value to write", u8"セット値"};
 
-void CSCSetGraphMem::Serialize(CArchive& ar)
+// The graph memory starts as one, and a stored name without a marker is one.
+constexpr int32_t kGraphMemKind = CVXMemNode::KIND_GRAPH;
+
+}
+
+CSCSetGraphMem::CSCSetGraphMem(CStepchainData* list) : CSCAction(list, SC_SETGRAPHMEM)
 {
-    GraphMem.Serialize(ar);
-    Position.Serialize(ar);
-    Value.Serialize(ar);
-    if (ar.IsStoring()) {
-        ar << static_cast<LONG>(Access);
-    } else {
-        LONG access = 0;
-        ar >> access;
-        Access = access;
-    }
+    GraphMem.m_kind = kGraphMemKind;
+}
+
+const ActionFieldTable& CSCSetGraphMem::Fields()
+{
+    static const ActionFieldTable table{
+        "graph_memory",
+        {OperandField("GraphMem", &CSCSetGraphMem::GraphMem, kGraphMemKind),
+         OperandField("Position", &CSCSetGraphMem::Position), OperandField("Value", &CSCSetGraphMem::Value),
+         Int32Field("Access", &CSCSetGraphMem::Access, FieldRange{ACCESS_WRITE, ACCESS_READ})}};
+    return table;
 }
 
 std::string CSCSetGraphMem::ExportStr(const std::string& key, IPWObject*)
@@ -49,37 +58,15 @@ const std::string& CSCSetGraphMem::GetCaption()
     return caption;
 }
 
-void CSCSetGraphMem::CopyPropertiesFrom(IStepchain* source)
+std::vector<ScriptText> CSCSetGraphMem::GetScriptTexts()
 {
-    const auto* from = static_cast<CSCSetGraphMem*>(source);
-    GraphMem = from->GraphMem;
-    Position = from->Position;
-    Value = from->Value;
-    Access = from->Access;
+    return {InScript(kGraphMem, GraphMem.GetScriptForm()), InScript(kPosition, Position.GetScriptForm()),
+            InScript(Access == ACCESS_READ ? kReadInto : kWritten, Value.GetScriptForm())};
 }
 
-void CSCSetGraphMem::PreEdit() {}
-
-void CSCSetGraphMem::GetMemNodes(MemNodeArray& nodes)
+void CSCSetGraphMem::Check(InvalidCheck& check)
 {
-    nodes.push_back(&GraphMem);
-    nodes.push_back(&Position);
-    nodes.push_back(&Value);
+    check.NeedName(GraphMem, kGraphMem);
+    check.NeedName(Position, kPosition);
+    check.NeedName(Value, Access == ACCESS_READ ? kReadInto : kWritten);
 }
-
-BOOL CSCSetGraphMem::CompareProperties(IStepchain* other)
-{
-    if (other->GetActionType() != SC_SETGRAPHMEM)
-        return 0;
-    const auto* o = static_cast<CSCSetGraphMem*>(other);
-    return GraphMem == o->GraphMem && Position == o->Position && Value == o->Value && Access == o->Access;
-}
-
-int CSCSetGraphMem::IsInvalid()
-{
-    return GraphMem.m_name.empty() || Value.m_name.empty() || Position.m_name.empty() ? 1 : 0;
-}
-
-BOOL CSCSetGraphMem::MergeLimit(DWORD) { return 1; }
-
-void CSCSetGraphMem::MemSync(std::string, std::string) {}

@@ -1,15 +1,21 @@
 #include "actions/CSCSetValue.h"
 
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 
-int CSCSetValue::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+namespace {
 
-void CSCSetValue::Serialize(CArchive& ar)
+constexpr FieldLabel kDest{"destination", u8"代入先"};
+constexpr FieldLabel kSource{"value to set", u8"セット値"};
+
+}
+
+const ActionFieldTable& CSCSetValue::Fields()
 {
-    Dest.Serialize(ar);
-    Source.Serialize(ar);
+    static const ActionFieldTable table{
+        "set_value", {OperandField("Dest", &CSCSetValue::Dest), OperandField("Source", &CSCSetValue::Source)}};
+    return table;
 }
 
 std::string CSCSetValue::ExportStr(const std::string& key, IPWObject*)
@@ -29,31 +35,13 @@ const std::string& CSCSetValue::GetCaption()
     return caption;
 }
 
-void CSCSetValue::CopyPropertiesFrom(IStepchain* source)
+std::vector<ScriptText> CSCSetValue::GetScriptTexts()
 {
-    const auto* from = static_cast<CSCSetValue*>(source);
-    Dest = from->Dest;
-    Source = from->Source;
+    return {InScript(kDest, Dest.GetScriptForm()), InScript(kSource, Source.GetScriptForm())};
 }
 
-void CSCSetValue::PreEdit() {}
-
-void CSCSetValue::GetMemNodes(MemNodeArray& nodes)
+void CSCSetValue::Check(InvalidCheck& check)
 {
-    nodes.push_back(&Dest);
-    nodes.push_back(&Source);
+    check.NeedName(Dest, kDest);
+    check.NeedName(Source, kSource);
 }
-
-BOOL CSCSetValue::CompareProperties(IStepchain* other)
-{
-    if (other->GetActionType() != SC_SETVALUE)
-        return 0;
-    const auto* that = static_cast<CSCSetValue*>(other);
-    return Dest == that->Dest && Source == that->Source;
-}
-
-int CSCSetValue::IsInvalid() { return Dest.m_name.empty() || Source.m_name.empty() ? 1 : 0; }
-
-BOOL CSCSetValue::MergeLimit(DWORD) { return 1; }
-
-void CSCSetValue::MemSync(std::string, std::string) {}

@@ -1,8 +1,8 @@
 #include "actions/CSCString.h"
 
+#include "actions/InvalidCheck.h"
 #include "actions/ScriptPass.h"
 #include "core/Cp932.h"
-#include "core/EditHook.h"
 #include "core/Texts.h"
 #include "host/HostApi.h"
 
@@ -16,17 +16,34 @@ const std::string kV2Tag = "@@@V2Format@@@";
 // Fixed in every APD and CP line.
 constexpr long long kTextLength = 80;
 
+// The target starts as a text memory, and a stored name without a marker is one.
+constexpr int32_t kTargetKind = CVXMemNode::KIND_TEXT;
+
+constexpr FieldLabel kTarget{"text memory", u8"操作メモリー"};
+constexpr FieldLabel kText{"literal text", u8"文字指定"};
+constexpr FieldLabel kIntegerSource{"integer memory", u8"整数メモリー指定"};
+constexpr FieldLabel kTextSource{"source text memory", u8"テキストメモリー指定"};
+constexpr FieldLabel kUnknownSource{"source memory of the unknown operation", u8"不明な動作の元メモリー"};
+
 }
 
-CSCString::CSCString(CStepchainData* list) : m_list(list)
+CSCString::CSCString(CStepchainData* list) : CSCAction(list, SC_STRING)
 {
-    Target.m_kind = CVXMemNode::KIND_TEXT;
+    Target.m_kind = kTargetKind;
     Source.m_aux = PackDigits(6, 0);
 }
 
-int32_t CSCString::PackDigits(int32_t integerDigits, int32_t fractionDigits) { return integerDigits * 16 + fractionDigits; }
+const ActionFieldTable& CSCString::Fields()
+{
+    static const ActionFieldTable table{
+        "string",
+        {OperandField("Target", &CSCString::Target, kTargetKind), TextField("Text", &CSCString::Text),
+         Int32Field("Operation", &CSCString::Operation, FieldRange{OP_DELETE_LAST, OP_DELETE_LAST_ESC}),
+         OperandField("Source", &CSCString::Source)}};
+    return table;
+}
 
-int CSCString::Edit(QWidget* parent, DWORD limit) { return RunActionEditHook(this, parent, limit); }
+int32_t CSCString::PackDigits(int32_t integerDigits, int32_t fractionDigits) { return integerDigits * 16 + fractionDigits; }
 
 void CSCString::Serialize(CArchive& ar)
 {
@@ -39,7 +56,7 @@ void CSCString::Serialize(CArchive& ar)
         return;
     }
 
-    Target.Serialize(ar);
+    Target.Serialize(ar, kTargetKind);
     std::string tag;
     ar >> tag;
     const bool v3 = tag == kV3Tag;
@@ -56,7 +73,7 @@ void CSCString::Serialize(CArchive& ar)
     Source.Serialize(ar);
     // The second copy of the target replaces the first.
     if (v3)
-        Target.Serialize(ar);
+        Target.Serialize(ar, kTargetKind);
 }
 
 std::string CSCString::ExportStr(const std::string& key, IPWObject*)
@@ -108,51 +125,47 @@ const std::string& CSCString::GetCaption()
     return caption;
 }
 
-void CSCString::CopyPropertiesFrom(IStepchain* source)
-{
-    const auto* from = static_cast<CSCString*>(source);
-    Target = from->Target;
-    Text = from->Text;
-    Operation = from->Operation;
-    Source = from->Source;
-}
-
-void CSCString::PreEdit() {}
-
-// The source is an operand too: a renamed memory must be renamed here as well.
-void CSCString::GetMemNodes(MemNodeArray& nodes)
-{
-    nodes.push_back(&Target);
-    nodes.push_back(&Source);
-}
-
-BOOL CSCString::CompareProperties(IStepchain* other)
-{
-    if (other->GetActionType() != SC_STRING)
-        return 0;
-    const auto* o = static_cast<CSCString*>(other);
-    return Target == o->Target && Text == o->Text && Operation == o->Operation && Source == o->Source;
-}
-
-int CSCString::IsInvalid()
-{
-    if (Target.GetScriptForm().empty())
-        return 1;
-    if (Operation == OP_DELETE_LAST_ESC)
-        return 0;
-    if (Operation == OP_NONE)
-        return 1;
-    if (Operation >= OP_APPEND_MEMORY && Source.GetScriptForm().empty())
-        return 1;
-    if (Operation >= OP_FORMAT_NUMBER) {
-        if (Source.m_aux == 0)
-            return 1;
-        if (IntegerDigits(Source.m_aux) + FractionDigits(Source.m_aux) > 11)
-            return 1;
-    }
-    return 0;
-}
-
 BOOL CSCString::MergeLimit(DWORD limit) { return (limit & 0x20) == 0 ? 1 : 0; }
 
-void CSCString::MemSync(std::string, std::string) {}
+std::vector<ScriptText> CSCString::GetScriptTexts()
+{
+    if (Operation < OP_DELETE_LAST || Operation > OP_DELETE_LAST_ESC)
+        return {};
+    std::vector<ScriptText> texts{InScript(kTarget, Target.GetScriptForm())};
+    if (Operation == OP_APPEND_TEXT || Operation == OP_SET_TEXT)
+        texts.push_back(InScript(kText, Text));
+    else if (Operation == OP_FORMAT_NUMBER)
+        texts.push_back(InScript(kIntegerSource, Source.GetScriptForm()));
+    else if (Operation == OP_APPEND_MEMORY || Operation == OP_COPY_MEMORY)
+        texts.push_back(InScript(kTextSource, Source.GetScriptForm()));
+    return texts;
+}
+
+void CSCString::Check(InvalidCheck& check)
+{
+    check.NeedScriptForm(Target, kTarget);
+    if (Operation == OP_DELETE_LAST_ESC)
+        return;
+    if (Operation == OP_NONE) {
+        check.Fail(1, "no operation is chosen", u8"動作が選択されていません");
+        return;
+    }
+    if (Operation >= OP_APPEND_MEMORY) {
+        const FieldLabel& source = Operation == OP_FORMAT_NUMBER ? kIntegerSource
+                                   : Operation < OP_FORMAT_NUMBER ? kTextSource
+                                                                  : kUnknownSource;
+        check.NeedScriptForm(Source, source);
+    }
+    if (Operation >= OP_FORMAT_NUMBER) {
+        const int32_t packed = Source.m_aux;
+        const int32_t digits = IntegerDigits(packed) + FractionDigits(packed);
+        if (packed == 0) {
+            check.Fail(1, "the number format has no digits", u8"整数部桁数と小数部桁数がどちらも0です");
+        } else if (digits > 11) {
+            check.FailWith(1, [digits] {
+                return InvalidReason{"the number format has " + std::to_string(digits) + " digits in all, more than 11",
+                                     U8(u8"桁数の合計") + std::to_string(digits) + U8(u8"が11を超えています")};
+            });
+        }
+    }
+}

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "actions/CSCAction.h"
 #include "core/CVXMemNode.h"
-#include "core/IStepchain.h"
 
 // Edits a text memory: deletes its last character, appends or sets a literal
 // text or another text memory, or writes an integer memory into it as a number.
-class CSCString : public IStepchain {
+class CSCString : public CSCAction {
 public:
     enum OperationCode {
         OP_NONE = -1,
@@ -20,20 +20,14 @@ public:
 
     explicit CSCString(CStepchainData* list);
 
-    int Edit(QWidget* parent, DWORD limit) override;
+    static const ActionFieldTable& Fields();
+    const ActionFieldTable& GetFields() const override { return Fields(); }
+
     void Serialize(CArchive& ar) override;
     std::string ExportStr(const std::string& key, IPWObject* owner) override;
     const std::string& GetCaption() override;
-    int GetActionType() override { return SC_STRING; }
-    void CopyPropertiesFrom(IStepchain* source) override;
-    void PreEdit() override;
-    void GetMemNodes(MemNodeArray& nodes) override;
-    BOOL CompareProperties(IStepchain* other) override;
-    // 1: no target, no operation, no source where one is needed, or digit
-    // counts of the number format that are zero or more than 11 in all.
-    int IsInvalid() override;
     BOOL MergeLimit(DWORD limit) override;
-    void MemSync(std::string oldName, std::string newName) override;
+    std::vector<ScriptText> GetScriptTexts() override;
 
     // The number format's digit counts, kept together in Source.m_aux.
     static int32_t PackDigits(int32_t integerDigits, int32_t fractionDigits);
@@ -48,6 +42,8 @@ public:
     // The text memory appended or copied, or the integer memory formatted.
     CVXMemNode Source;
 
-private:
-    [[maybe_unused]] CStepchainData* m_list;
+protected:
+    // 1: no target, no operation, no source where one is needed, or digit
+    // counts of the number format that are zero or more than 11 in all.
+    void Check(InvalidCheck& check) override;
 };

@@ -1,5 +1,6 @@
-// The creator table and the label names the list checks: the one place
-// where the core meets the concrete kinds of action.
+// The creator table, the field tables by type id, and the label names the
+// list checks: the one place where the core meets the concrete kinds of action.
+#include <array>
 #include <new>
 
 #include "actions/CSCActionExit.h"
@@ -18,8 +19,6 @@
 #include "actions/CSCSetGraphMem.h"
 #include "actions/CSCSetValue.h"
 #include "actions/CSCString.h"
-
-
 #include "core/CStepchainData.h"
 
 namespace {
@@ -51,6 +50,19 @@ void FillStepchainCreators(StepchainCreatorTable& table)
     table[SC_LABEL] = &Create<CSCLabel>;
     table[SC_BRANCH] = &Create<CSCBranch>;
     table[SC_ACTIONEXIT] = &Create<CSCActionExit>;
+}
+
+const ActionFieldTable* FieldTableOf(int typeId)
+{
+    using Fields = const ActionFieldTable& (*)();
+    static constexpr std::array<Fields, SC_TYPE_COUNT> kTables = {
+        &CSCPageJump::Fields, &CSCSetValue::Fields, &CSCCalc::Fields,     &CSCCalcTime::Fields,
+        &CSCComm::Fields,     &CSCPassPage::Fields, &CSCKeypad::Fields,   &CSCOpe::Fields,
+        &CSCCall::Fields,     &CSCActionLink::Fields, &CSCString::Fields, &CSCRefsh::Fields,
+        &CSCSetGraphMem::Fields, &CSCLabel::Fields, &CSCBranch::Fields,   &CSCActionExit::Fields};
+    if (typeId < 0 || typeId >= SC_TYPE_COUNT)
+        return nullptr;
+    return &kTables[static_cast<size_t>(typeId)]();
 }
 
 const std::string* GetLabelName(IStepchain* action)

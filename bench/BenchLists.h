@@ -32,6 +32,15 @@ public:
 // Appends `count` random actions of every kind, the same ones for the same count.
 void FillMixed(CStepchainData& list, size_t count);
 
+// Appends `count` labels and branches, the same ones for the same count. The
+// names come from a pool of about half as many names as rows, so that most
+// lookups run far: a branch's label lies below it, above it, on both sides
+// or nowhere, and some labels share their name.
+void FillFlow(CStepchainData& list, size_t count);
+
+// Appends `count` labels, each with its own name.
+void FillLabels(CStepchainData& list, size_t count);
+
 std::string Store(CStepchainData& list);
 
 // Minor page faults of the process so far: fresh memory is what they cost.

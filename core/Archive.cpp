@@ -42,10 +42,18 @@ CArchive::CArchive() : m_mode(store) {}
 
 CArchive::CArchive(std::string_view data) : m_mode(load), m_data(data) {}
 
+CArchive::CArchive(std::string&& data) : m_mode(load), m_data(std::move(data)) {}
+
 const std::string& CArchive::GetStored() const
 {
     RequireStoring();
     return m_data;
+}
+
+std::string CArchive::TakeStored()
+{
+    RequireStoring();
+    return std::exchange(m_data, std::string());
 }
 
 void CArchive::Fail(CArchiveException::Cause cause, std::string detail) const
@@ -131,8 +139,14 @@ CArchive& CArchive::operator>>(double& v) { v = ReadNumber<double>(); return *th
 
 CArchive& CArchive::operator<<(const std::string& s)
 {
+    WriteString(s);
+    return *this;
+}
+
+void CArchive::WriteString(std::string_view head, std::string_view tail)
+{
     RequireStoring();
-    const uint64_t n = s.size();
+    const uint64_t n = head.size() + tail.size();
     if (n < 0xFF) {
         *this << static_cast<BYTE>(n);
     } else if (n < 0xFFFE) {
@@ -143,8 +157,8 @@ CArchive& CArchive::operator<<(const std::string& s)
         *this << static_cast<BYTE>(0xFF) << static_cast<WORD>(0xFFFF) << static_cast<DWORD>(0xFFFFFFFF);
         WriteNumber<uint64_t>(n);
     }
-    Write(s.data(), s.size());
-    return *this;
+    Write(head.data(), head.size());
+    Write(tail.data(), tail.size());
 }
 
 CArchive& CArchive::operator>>(std::string& s)

@@ -53,6 +53,8 @@ public:
     CArchive();
     // A loading archive over a copy of `data`.
     explicit CArchive(std::string_view data);
+    // A loading archive over `data` itself, which it takes over.
+    explicit CArchive(std::string&& data);
 
     bool IsLoading() const { return m_mode == load; }
     bool IsStoring() const { return m_mode == store; }
@@ -62,6 +64,8 @@ public:
     size_t GetRemaining() const { return IsLoading() ? m_data.size() - m_pos : 0; }
     // The bytes stored so far.
     const std::string& GetStored() const;
+    // The bytes stored so far, taken out of the archive, which is left empty.
+    std::string TakeStored();
 
     // Room for `size` bytes stored in all; a loading archive ignores it.
     void Reserve(size_t size);
@@ -75,6 +79,8 @@ public:
     CArchive& operator<<(DWORD v);
     CArchive& operator<<(double v);
     CArchive& operator<<(const std::string& s);  // archived string
+    // One archived string of `head` followed by `tail`.
+    void WriteString(std::string_view head, std::string_view tail = {});
 
     CArchive& operator>>(BYTE& v);
     CArchive& operator>>(WORD& v);

@@ -5,6 +5,7 @@
 #include "core/CVXMemNode.h"
 #include "core/Cp932.h"
 #include "core/EditHook.h"
+#include "core/LabelIndex.h"
 #include "core/Texts.h"
 #include "host/HostApi.h"
 #include "host/IPWObject.h"
@@ -13,11 +14,32 @@ CStepchainData::CStepchainData() { FillStepchainCreators(m_creators); }
 
 CStepchainData::~CStepchainData() { RemoveAllProperties(); }
 
+CStepchainData::CheckScope::CheckScope(CStepchainData& list) : m_list(list) { ++m_list.m_checkScopes; }
+
+CStepchainData::CheckScope::~CheckScope()
+{
+    if (--m_list.m_checkScopes == 0)
+        m_list.m_labelIndex.reset();
+}
+
+const LabelIndex* CStepchainData::ScopedIndex()
+{
+    if (m_checkScopes == 0)
+        return nullptr;
+    if (!m_labelIndex)
+        m_labelIndex = std::make_unique<LabelIndex>(m_actions);
+    return m_labelIndex.get();
+}
+
+void CStepchainData::RowsChanged() { m_labelIndex.reset(); }
+
 void CStepchainData::AddSC(IStepchain* action)
 {
     // A failed creation must not leave a hole that every walk would trip on.
-    if (action != nullptr)
+    if (action != nullptr) {
         m_actions.push_back(action);
+        RowsChanged();
+    }
 }
 
 IStepchain* CStepchainData::CreateSC(int typeId)
@@ -33,6 +55,7 @@ void CStepchainData::RemoveAllProperties()
     for (IStepchain* action : m_actions)
         delete action;
     StepchainArray().swap(m_actions);
+    RowsChanged();
 }
 
 void CStepchainData::CopyPropertiesFrom(CStepchainData* source)
@@ -49,6 +72,7 @@ void CStepchainData::CopyPropertiesFrom(CStepchainData* source)
         copy->CopyPropertiesFrom(from);
         m_actions.push_back(copy.release());
     }
+    RowsChanged();
 }
 
 int CStepchainData::CompareProperties(CStepchainData* other)
@@ -68,6 +92,12 @@ int CStepchainData::CheckAction(IStepchain* action, int mode)
         const std::string* name = GetLabelName(action);
         if (name == nullptr)
             return 0;
+        if (const LabelIndex* index = ScopedIndex()) {
+            // A label that is not a row of this list meets every label of its name.
+            if (const std::optional<int> answer = index->RowAnswer(action))
+                return *answer;
+            return index->LabelRows(*name).empty() ? 0 : -1;
+        }
         for (IStepchain* entry : m_actions) {
             const std::string* other = entry != action ? GetLabelName(entry) : nullptr;
             if (other != nullptr && *other == *name)
@@ -79,6 +109,12 @@ int CStepchainData::CheckAction(IStepchain* action, int mode)
         const std::string* target = GetBranchTarget(action);
         if (target == nullptr)
             return 0;
+        if (const LabelIndex* index = ScopedIndex()) {
+            // A branch that is not a row of this list never passes a label.
+            if (const std::optional<int> answer = index->RowAnswer(action))
+                return *answer;
+            return index->LabelRows(*target).empty() ? 1 : 2;
+        }
         bool passed = false;
         for (IStepchain* entry : m_actions) {
             if (entry == action)
@@ -92,8 +128,24 @@ int CStepchainData::CheckAction(IStepchain* action, int mode)
     return 0;
 }
 
+std::vector<size_t> CStepchainData::FindLabelRows(const std::string& name)
+{
+    if (const LabelIndex* index = ScopedIndex()) {
+        const std::span<const uint32_t> rows = index->LabelRows(name);
+        return {rows.begin(), rows.end()};
+    }
+    std::vector<size_t> rows;
+    for (size_t row = 0; row < m_actions.size(); ++row) {
+        const std::string* label = GetLabelName(m_actions[row]);
+        if (label != nullptr && *label == name)
+            rows.push_back(row);
+    }
+    return rows;
+}
+
 int CStepchainData::IsInvalid()
 {
+    const CheckScope scope(*this);
     for (IStepchain* action : m_actions) {
         if (action->IsInvalid() != 0)
             return 1;
@@ -111,6 +163,7 @@ void CStepchainData::MergeLimit()
             delete action;
     }
     m_actions.resize(kept);
+    RowsChanged();
 }
 
 int CStepchainData::MemSync(std::string oldName, std::string newName)

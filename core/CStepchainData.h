@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "core/IStepchain.h"
 
 class IPWObject;
+class LabelIndex;
 class QWidget;
 
 // Creates an action with default settings owned by `list`; null on failure.
@@ -30,6 +32,28 @@ public:
     CStepchainData(const CStepchainData&) = delete;
     CStepchainData& operator=(const CStepchainData&) = delete;
 
+    // Alone, a label check walks the whole list, so checking every row takes
+    // time in the square of its length. While a CheckScope of the list is
+    // open, the checks look names up in an index built once, at the first
+    // check, and a pass over every row takes linear time. Whoever asks every
+    // row (IsInvalid, captions, reasons) opens one around the pass.
+    //
+    // Rule: while a scope is open, neither the rows nor the names of the
+    // labels and branches change; the index would answer for the old list.
+    // The list's own operations that add, drop or load rows also drop the
+    // index, but a change made through GetActions() or to an action's own
+    // fields is not seen. Scopes nest; the last one to close drops the index.
+    class STEPCHAIN_EXPORT CheckScope {
+    public:
+        explicit CheckScope(CStepchainData& list);
+        ~CheckScope();
+        CheckScope(const CheckScope&) = delete;
+        CheckScope& operator=(const CheckScope&) = delete;
+
+    private:
+        CStepchainData& m_list;
+    };
+
     // Specification document rows (R1 and R2 per action), converted to UTF-8.
     virtual void ExportSpec(std::ostream& out);
     // The same rows as CP932 text.
@@ -49,6 +73,8 @@ public:
     // Mode 2: -1 when another label has the same name. Mode 1: 0 when the
     // branch's target label lies below it, 2 when above, 1 when missing.
     int CheckAction(IStepchain* action, int mode);
+    // The rows of the labels named `name`, first to last.
+    std::vector<size_t> FindLabelRows(const std::string& name);
     int IsInvalid();
     void MergeLimit();
     const std::string& GetCaption();
@@ -73,10 +99,16 @@ public:
     StepchainArray& GetActions() { return m_actions; }
 
 private:
+    // The index of the open scope, built when first asked; null without a scope.
+    const LabelIndex* ScopedIndex();
+    void RowsChanged();
+
     StepchainArray m_actions;
     StepchainCreatorTable m_creators{};
     IPWObject* m_owner = nullptr;
     DWORD m_limit = 0;
+    std::unique_ptr<LabelIndex> m_labelIndex;
+    int m_checkScopes = 0;
 };
 
 // The names that the label checks compare, read through the action kinds:

@@ -34,16 +34,17 @@ const char* CVXMemNode::KindSuffix(int kind)
     }
 }
 
-void CVXMemNode::Serialize(CArchive& ar)
+void CVXMemNode::Serialize(CArchive& ar, int32_t unmarkedKind)
 {
     if (ar.IsStoring()) {
         const DWORD flags = (m_isText != 0 ? 1u : 0u) | (m_flag2 != 0 ? 2u : 0u);
-        std::string stored = m_name;
+        ar << flags;
         // Half a character at the end would swallow the "[" of a kind
         // suffix and lose the kind; it is stored as loading reads it back.
-        if (cp932::EndsWithLoneLeadByte(stored))
-            stored.back() = '?';
-        ar << flags << (stored + KindSuffix(m_kind));
+        if (cp932::EndsWithLoneLeadByte(m_name))
+            ar.WriteString(m_name.substr(0, m_name.size() - 1) + '?', KindSuffix(m_kind));
+        else
+            ar.WriteString(m_name, KindSuffix(m_kind));
         if (m_kind == KIND_TEXT)
             StoreSubName(ar);
         ar << static_cast<LONG>(m_aux) << static_cast<LONG>(m_value);
@@ -59,10 +60,25 @@ void CVXMemNode::Serialize(CArchive& ar)
     // "[" of a kind suffix appended when the node is stored again.
     if (cp932::EndsWithLoneLeadByte(m_name))
         m_name.back() = '?';
-    // The stored name alone says the kind: a node loaded a second time, or
-    // one that starts as another kind, must not keep the kind it had.
-    m_kind = KIND_MEMORY;
+    // The stored name and the field say the kind: a node loaded a second
+    // time must not keep the kind it had.
+    m_kind = unmarkedKind;
     m_subName.clear();
+    // Every marker begins with "[", which most names do not hold at all.
+    if (m_name.find('[') != std::string::npos)
+        LoadKind(ar);
+    LONG aux = 0;
+    LONG value = 0;
+    ar >> aux;
+    m_aux = aux;
+    ar >> value;
+    m_value = value;
+    if (!m_name.empty() && m_kind != KIND_LITERAL_TEXT)
+        host::NodeLoaded(this);
+}
+
+void CVXMemNode::LoadKind(CArchive& ar)
+{
     if (cp932::Contains(m_name, kGraph)) {
         m_kind = KIND_GRAPH;
         m_name = cp932::RemoveAll(m_name, kGraph);
@@ -85,14 +101,6 @@ void CVXMemNode::Serialize(CArchive& ar)
         for (const char* marker : {kGraph, kLiteralText, kText})
             removed = cp932::ReplaceAllIn(m_name, marker, "") || removed;
     }
-    LONG aux = 0;
-    LONG value = 0;
-    ar >> aux;
-    m_aux = aux;
-    ar >> value;
-    m_value = value;
-    if (!m_name.empty() && m_kind != KIND_LITERAL_TEXT)
-        host::NodeLoaded(this);
 }
 
 void CVXMemNode::StoreSubName(CArchive& ar) const

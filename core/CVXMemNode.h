@@ -20,8 +20,11 @@ public:
     }
     void CopyFrom(const CVXMemNode& other);
 
-    // Stores the node, or loads it and tells the host about it.
-    void Serialize(CArchive& ar);
+    // Stores the node, or loads it and tells the host about it. A stored
+    // name without a kind marker loads as `unmarkedKind`, the kind that the
+    // node's field starts with, so that the same bytes loaded into the same
+    // field always give the same kind.
+    void Serialize(CArchive& ar, int32_t unmarkedKind = KIND_MEMORY);
 
     // Equal flags, and equal names (held as text) or values (held as number).
     bool IsEqual(const CVXMemNode& other) const;
@@ -38,6 +41,8 @@ public:
     static const char* KindSuffix(int kind);
 
 private:
+    // The kind that the markers in a loaded name give, the markers removed.
+    void LoadKind(CArchive& ar);
     void StoreSubName(CArchive& ar) const;
 
 public:

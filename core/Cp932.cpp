@@ -154,13 +154,10 @@ std::string RemoveAll(std::string_view text, std::string_view pattern) { return 
 
 bool EndsWithLoneLeadByte(std::string_view text)
 {
-    size_t pos = 0;
-    size_t last = 0;
-    while (pos < text.size()) {
-        last = pos;
-        pos += CharLength(text, pos);
-    }
-    return !text.empty() && last == text.size() - 1 && IsLeadByte(static_cast<unsigned char>(text.back()));
+    // Most texts end in a byte that cannot begin a character; only for one
+    // that can does it matter whether a character begins there.
+    return !text.empty() && IsLeadByte(static_cast<unsigned char>(text.back())) &&
+           CharStartAtOrAfter(text, 0, text.size() - 1) == text.size() - 1;
 }
 
 std::string DropFirstChar(std::string_view text)

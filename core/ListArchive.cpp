@@ -42,6 +42,10 @@ void CStepchainData::SerializeIn(CArchive& ar, StepchainArray* destination)
     ar.RequireLoading();
     WORD count = 0;
     ar >> count;
+    // Nothing checks labels while the rows are read, so dropping the index
+    // before holds for a load that fails half-way too.
+    if (destination == &m_actions)
+        RowsChanged();
     for (int row = 1; row <= count; ++row) {
         try {
             BYTE type = 0;

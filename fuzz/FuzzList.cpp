@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstdio>
 
+#include "actions/CSCAction.h"
 #include "core/CStepchainData.h"
 #include "host/HostMessages.h"
 #include "host/HostWindow.h"
@@ -151,6 +152,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     list.ExportSpecStr();
     list.ExportSpecKeywordRaw();
     list.IsInvalid();
+    for (IStepchain* action : list.GetActions()) {
+        CSCAction* kind = CSCAction::AsAction(action);
+        Check(kind->GetInvalidReasons().empty() == (action->IsInvalid() == 0), "reasons exactly when invalid");
+        kind->GetScriptTexts();
+    }
     list.GetCaption();
 
     list.MemSync(oldName, newName);

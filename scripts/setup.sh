@@ -6,7 +6,7 @@ set -euo pipefail
 # (qt6-base-dev-tools), OpenGL headers that Qt's CMake files ask for; Xvfb
 # and a Japanese font for screenshots of the editor.
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
-          python3-jsonschema qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-noto-cjk)
+          python3-jsonschema git qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-noto-cjk)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

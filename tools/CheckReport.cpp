@@ -1,11 +1,12 @@
 #include "tools/CheckReport.h"
 
-#include "tools/Reasons.h"
+#include "actions/CSCAction.h"
 #include "tools/RowText.h"
 #include "tools/Warnings.h"
 
 bool ReportRows(const std::string& path, CStepchainData& list, std::ostream& out)
 {
+    const CStepchainData::CheckScope scope(list);
     const std::vector<Warning> warnings = ListWarnings(list);
     auto warning = warnings.begin();
     bool invalid = false;
@@ -15,7 +16,7 @@ bool ReportRows(const std::string& path, CStepchainData& list, std::ostream& out
         if (action->IsInvalid() != 0) {
             invalid = true;
             out << where << KindText(action) << ": " << CaptionLine(action) << '\n';
-            for (const Reason& reason : InvalidReasons(list, action))
+            for (const InvalidReason& reason : CSCAction::AsAction(action)->GetInvalidReasons())
                 out << "  - " << reason.english << " / " << reason.japanese << '\n';
         }
         for (; warning != warnings.end() && warning->row == row; ++warning)

@@ -3,7 +3,6 @@
 #include "core/Cp932.h"
 #include "core/SpecExport.h"
 #include "tools/CheckReport.h"
-#include "tools/FileIo.h"
 #include "tools/ListFile.h"
 #include "tools/RowText.h"
 #include "tools/Session.h"
@@ -18,21 +17,27 @@ const char* InvalidMark(IStepchain* action) { return action->IsInvalid() != 0 ? 
 int RunScript(const Context& context, const std::string& list, int mode, std::ostream& out)
 {
     Session session(context);
-    out << session.Load(list)->ExportStr(mode);
+    auto loaded = session.Load(list);
+    out << loaded->ExportStr(mode);
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
 int RunSpecRow(const Context& context, const std::string& list, const std::string& name, std::ostream& out)
 {
     Session session(context);
-    out << ExportPropertySpec(*session.Load(list), CommandLineText(name, "the display name"));
+    auto loaded = session.Load(list);
+    out << ExportPropertySpec(*loaded, CommandLineText(name, "the display name"));
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
 int RunSpecRaw(const Context& context, const std::string& list, std::ostream& out)
 {
     Session session(context);
-    out << session.Load(list)->ExportSpecStr();
+    auto loaded = session.Load(list);
+    out << loaded->ExportSpecStr();
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
@@ -41,6 +46,7 @@ int RunKeywords(const Context& context, const std::string& list, bool raw, std::
     Session session(context);
     auto loaded = session.Load(list);
     out << (raw ? loaded->ExportSpecKeywordRaw() : loaded->ExportSpecKeyword()) << '\n';
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
@@ -48,30 +54,44 @@ int RunShow(const Context& context, const std::string& list, std::ostream& out)
 {
     Session session(context);
     auto loaded = session.Load(list);
-    out << cp932::ToUTF8(loaded->GetCaption()) << '\n';
-    for (size_t row = 0; row < loaded->GetCount(); ++row) {
-        IStepchain* action = loaded->GetAt(row);
-        out << row + 1 << "  " << KindText(action) << "  "
-            << CaptionLine(action) << InvalidMark(action) << '\n';
+    {
+        const CStepchainData::CheckScope scope(*loaded);
+        out << cp932::ToUTF8(loaded->GetCaption()) << '\n';
+        for (size_t row = 0; row < loaded->GetCount(); ++row) {
+            IStepchain* action = loaded->GetAt(row);
+            out << row + 1 << "  " << KindText(action) << "  " << CaptionLine(action) << InvalidMark(action) << '\n';
+        }
     }
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
-int RunCheck(const Context& context, const std::vector<std::string>& lists, std::ostream& out)
+int RunCheck(const Context& context, const std::vector<std::string>& lists, std::ostream& out, std::ostream& err)
 {
     Session session(context);
-    int result = EXIT_OK;
+    bool invalid = false;
+    bool unreadable = false;
     for (const std::string& path : lists) {
-        if (ReportRows(path, *session.Load(path), out))
-            result = EXIT_INVALID_ROW;
+        std::unique_ptr<CStepchainData> list;
+        try {
+            list = session.Load(path);
+        } catch (const InputError& e) {
+            out.flush();
+            err << "stepchain: " << e.what() << '\n';
+            unreadable = true;
+            continue;
+        }
+        invalid = ReportRows(path, *list, out) || invalid;
     }
-    return result;
+    return unreadable ? EXIT_BAD_INPUT : invalid ? EXIT_INVALID_ROW : EXIT_OK;
 }
 
-int RunStore(const Context& context, const std::string& list, const std::string& output)
+int RunStore(const Context& context, const std::string& list, const std::string& output, std::ostream& out)
 {
     Session session(context);
-    SaveListFile(*session.Load(list), output);
+    auto loaded = session.Load(list);
+    WriteOutput(output, StoreList(*loaded), out);
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
@@ -97,57 +117,68 @@ uint32_t ParseLimitWord(const std::string& text)
     return static_cast<uint32_t>(value);
 }
 
-int RunMergeLimit(const Context& context, const std::string& list, const std::string& limit, const std::string& output)
+int RunMergeLimit(const Context& context, const std::string& list, const std::string& limit, const std::string& output,
+                  std::ostream& out)
 {
     const uint32_t word = ParseLimitWord(limit);
     Session session(context);
     auto loaded = session.Load(list);
     loaded->SetLimit(word);
     loaded->MergeLimit();
-    SaveListFile(*loaded, output);
+    WriteOutput(output, StoreList(*loaded), out);
+    session.Finish(std::move(loaded));
     return EXIT_OK;
 }
 
-int RunRename(const Context& context, const std::string& list, const std::string& oldName, const std::string& newName,
-              const std::string& output, std::ostream& out)
+std::pair<std::string, std::string> RenameNames(const std::string& oldName, const std::string& newName)
 {
-    const std::string from = CommandLineText(oldName, "the old name");
-    const std::string to = CommandLineText(newName, "the new name");
+    if (oldName.empty())
+        throw InputError("the old name is empty, which would name every empty operand");
+    return {ScriptNameText(oldName, "the old name"), ScriptNameText(newName, "the new name")};
+}
+
+int RunRename(const Context& context, const std::string& list, const std::string& oldName, const std::string& newName,
+              const std::string& output, std::ostream& out, std::ostream& err)
+{
+    const auto [from, to] = RenameNames(oldName, newName);
     Session session(context);
     auto loaded = session.Load(list);
     const int changed = loaded->MemSync(from, to);
-    SaveListFile(*loaded, output);
-    out << (changed ? "plain names changed\n" : "no plain name changed\n");
+    WriteOutput(output, StoreList(*loaded), out);
+    session.Finish(std::move(loaded));
+    (output == "-" ? err : out) << (changed ? "plain names changed\n" : "no plain name changed\n");
     return EXIT_OK;
 }
 
 int RunDump(const Context& context, const std::string& list, const std::string& output, std::ostream& out)
 {
     Session session(context);
-    const std::string text = textform::Dump(*session.Load(list));
-    if (output.empty()) {
-        out << text;
-        return EXIT_OK;
-    }
-    try {
-        WriteFileAtomically(output, text);
-    } catch (const FileError& e) {
-        throw InputError(output + ": " + e.what());
-    }
+    WriteOutput(output.empty() ? "-" : output, textform::Dump(*session.Load(list)), out);
     return EXIT_OK;
 }
 
-int RunBuild(const std::string& input, const std::string& output)
+int RunBuild(const std::string& input, const std::string& output, std::ostream& out)
 {
     const std::string name = input == "-" ? "standard input" : input;
-    std::unique_ptr<CStepchainData> list;
+    std::string bytes;
     try {
-        list = textform::Build(ReadWholeFile(input));
+        bytes = ReadWholeFile(input, ListSizeLimit());
     } catch (const FileError& e) {
         throw InputError(name + ": " + e.what());
-    } catch (const textform::FormError& e) {
-        throw InputError(name + ": " + e.what());
     }
-    SaveListFile(*list, output);
+    std::unique_ptr<CStepchainData> list;
+    try {
+        list = textform::Build(bytes);
+    } catch (const textform::FormError& e) {
+        // Bytes that load as a binary list are one, whatever else they might be.
+        try {
+            LoadListBytes(name, bytes);
+        } catch (const InputError&) {
+            throw InputError(name + ": " + e.what());
+        }
+        throw InputError(name + ": a binary list, not a text form (stepchain dump turns it into one, "
+                                "stepchain store copies it)");
+    }
+    WriteOutput(output, StoreList(*list), out);
     return EXIT_OK;
 }

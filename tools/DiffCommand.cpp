@@ -14,8 +14,14 @@ int RunDiff(const Context& context, const std::string& before, const std::string
     Session session(context);
     auto first = session.Load(before);
     auto second = session.Load(after);
-    const std::vector<RowDiff> diffs = DiffLists(first->GetActions(), second->GetActions());
-    for (const RowDiff& diff : diffs) {
+    const CStepchainData::CheckScope firstScope(*first);
+    const CStepchainData::CheckScope secondScope(*second);
+    const ListDiff diffs = DiffLists(first->GetActions(), second->GetActions());
+    if (!diffs.complete) {
+        out << "note: the lists differ in too many rows to pair them all up; some rows shown as removed and added "
+               "may be equal, moved or changed ones\n";
+    }
+    for (const RowDiff& diff : diffs.rows) {
         IStepchain* old = diff.change == RowChange::Added ? nullptr : first->GetAt(diff.before);
         IStepchain* now = diff.change == RowChange::Removed ? nullptr : second->GetAt(diff.after);
         switch (diff.change) {
@@ -36,5 +42,5 @@ int RunDiff(const Context& context, const std::string& before, const std::string
             break;
         }
     }
-    return diffs.empty() ? EXIT_OK : EXIT_LISTS_DIFFER;
+    return diffs.rows.empty() ? EXIT_OK : EXIT_LISTS_DIFFER;
 }

@@ -1,24 +1,47 @@
 #include "tools/JsonHost.h"
 
-#include <nlohmann/json.hpp>
-
-#include <stdexcept>
+#include <algorithm>
 
 #include "core/Cp932.h"
 #include "host/HostMessages.h"
+#include "tools/FileIo.h"
+#include "tools/textform/FormError.h"
+#include "tools/textform/StrictJson.h"
 
 namespace {
 
-using nlohmann::json;
+using textform::FormError;
+using textform::Json;
+using json = Json;
+
+// A project with a hundred thousand memories of long names takes a few
+// megabytes; more is no host description.
+constexpr uint64_t kMaxHostBytes = 64u << 20;
+
+// Refuses a key that `known` lacks, naming it and the keys there are.
+void RequireKnownKeys(const json& value, const std::string& where, std::initializer_list<std::string_view> known)
+{
+    for (const auto& item : value.items()) {
+        if (std::find(known.begin(), known.end(), item.key()) != known.end())
+            continue;
+        std::string keys;
+        for (std::string_view key : known)
+            keys += (keys.empty() ? "" : ", ") + std::string(key);
+        throw FormError(textform::Member(where, item.key()), "is not a key of " +
+                                                                 (where.empty() ? std::string("a host description")
+                                                                                : where) +
+                                                                 " (the keys are " + keys + ")");
+    }
+}
 
 std::string Text(const json& value, const std::string& where)
 {
     if (!value.is_string())
-        throw std::runtime_error(where + " must be a string");
+        throw FormError(where, "must be a string");
     bool lossless = true;
     std::string text = cp932::FromUTF8(value.get<std::string>(), &lossless);
     if (!lossless)
-        throw std::runtime_error(where + " holds a character that CP932 cannot hold");
+        throw FormError(where, "holds a character that CP932 cannot hold");
     return text;
 }
 
@@ -27,24 +50,27 @@ uint32_t Number(const json& value, const std::string& where)
     if (value.is_boolean())
         return value.get<bool>() ? 1 : 0;
     if (!value.is_number_integer() || value.get<long long>() < 0 || value.get<long long>() > 0xFFFFFFFFLL)
-        throw std::runtime_error(where + " must be a whole number from 0 to 4294967295");
+        throw FormError(where, "must be a whole number from 0 to 4294967295");
     return static_cast<uint32_t>(value.get<long long>());
 }
 
 std::vector<std::string> Texts(const json& value, const std::string& where)
 {
     if (!value.is_array())
-        throw std::runtime_error(where + " must be an array of strings");
+        throw FormError(where, "must be an array of strings");
     std::vector<std::string> out;
     for (size_t i = 0; i < value.size(); ++i)
-        out.push_back(Text(value[i], where + "[" + std::to_string(i) + "]"));
+        out.push_back(Text(value[i], textform::Element(where, i)));
     return out;
 }
 
 ProjectSettings Settings(const json& value)
 {
     if (!value.is_object())
-        throw std::runtime_error("settings must be an object or null");
+        throw FormError("settings", "must be an object or null");
+    RequireKnownKeys(value, "settings",
+                     {"model", "default_auto_repeat", "default_accelerate", "default_beep", "repeat_start_time",
+                      "repeat_interval", "acceleration_time", "layer_check"});
     ProjectSettings settings;
     const std::pair<const char*, uint32_t*> numbers[] = {
         {"default_auto_repeat", &settings.DefaultAutoRepeat},
@@ -67,13 +93,22 @@ ProjectSettings Settings(const json& value)
 
 }
 
+std::unique_ptr<JsonHost> JsonHost::FromFile(const std::string& path)
+{
+    const SizeLimit limit{"a host description", [](std::string_view) { return kMaxHostBytes; }};
+    try {
+        return FromJson(ReadWholeFile(path, limit));
+    } catch (const std::runtime_error& e) {
+        throw std::runtime_error((path == "-" ? std::string("standard input") : path) + ": " + e.what());
+    }
+}
+
 std::unique_ptr<JsonHost> JsonHost::FromJson(const std::string& text)
 {
-    const json doc = json::parse(text, nullptr, false);
-    if (doc.is_discarded())
-        throw std::runtime_error("not valid JSON");
+    const json doc = textform::ParseStrict(text, 8);
     if (!doc.is_object())
-        throw std::runtime_error("the host description must be a JSON object");
+        throw FormError({}, "a host description must be a JSON object");
+    RequireKnownKeys(doc, {}, {"layers", "font_builder", "settings", "memories", "objects", "subroutines"});
     auto host = std::make_unique<JsonHost>();
     if (doc.contains("layers"))
         host->m_layers = Number(doc["layers"], "layers") != 0;
@@ -87,12 +122,13 @@ std::unique_ptr<JsonHost> JsonHost::FromJson(const std::string& text)
     }
     if (doc.contains("memories")) {
         if (!doc["memories"].is_object())
-            throw std::runtime_error("memories must be an object of name: type");
+            throw FormError("memories", "must be an object of name: type");
         for (const auto& [name, type] : doc["memories"].items()) {
-            const uint32_t kind = Number(type, "memories." + name);
+            const std::string where = textform::Member("memories", name);
+            const uint32_t kind = Number(type, where);
             if (kind > 2)
-                throw std::runtime_error("memories." + name + " must be 0, 1 or 2");
-            host->m_memories[Text(json(name), "memories key")] = static_cast<int>(kind);
+                throw FormError(where, "must be 0, 1 or 2");
+            host->m_memories[Text(json(name), where)] = static_cast<int>(kind);
         }
     }
     // The objects serve the editor's action-link chooser, which the command

@@ -13,8 +13,12 @@
 // description are UTF-8 and are answered in CP932.
 class JsonHost : public HostWindow {
 public:
-    // Throws std::runtime_error with a readable reason on a bad description.
+    // Throw std::runtime_error with a one-line reason on a bad description:
+    // the JSON path of what is wrong, or the line and column of a syntax
+    // error. A key the description has no use for is refused, since it is
+    // most often a misspelt one. FromFile's reason begins with the file.
     static std::unique_ptr<JsonHost> FromJson(const std::string& text);
+    static std::unique_ptr<JsonHost> FromFile(const std::string& path);
 
     intptr_t OnMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam) override;
 

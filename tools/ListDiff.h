@@ -20,6 +20,19 @@ struct RowDiff {
     size_t after;
 };
 
+struct ListDiff {
+    std::vector<RowDiff> rows;
+    // False when the lists differ in so many rows that a stage ran out of
+    // comparisons: rows shown as removed and added may then be equal, moved
+    // or changed ones.
+    bool complete = true;
+};
+
+// Comparisons that each stage of a diff may make: about a second of
+// CompareProperties calls, which two lists of 65,535 rows with a few hundred
+// scattered differences stay well within.
+inline constexpr size_t DIFF_COMPARISONS = 40'000'000;
+
 // The differences between two lists under the actions' own equality
 // (CompareProperties). The rows that stay are a longest common subsequence;
 // of the rows left over, a removed and an added row of equal settings are a
@@ -27,4 +40,5 @@ struct RowDiff {
 // align by kind (again a longest common subsequence) are changes. The
 // result follows the first list, with the added rows after the removed rows
 // of their gap; it is empty exactly when the lists are equal.
-std::vector<RowDiff> DiffLists(const StepchainArray& before, const StepchainArray& after);
+ListDiff DiffLists(const StepchainArray& before, const StepchainArray& after,
+                   size_t comparisons = DIFF_COMPARISONS);

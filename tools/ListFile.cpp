@@ -1,17 +1,36 @@
 #include "tools/ListFile.h"
 
-#include "tools/FileIo.h"
+#include "tools/OutputFile.h"
 #include "tools/textform/TextForm.h"
+
+namespace {
+
+std::string DisplayName(const std::string& path) { return path == "-" ? "standard input" : path; }
+
+std::string Bytes(size_t count) { return std::to_string(count) + (count == 1 ? " byte" : " bytes"); }
+
+}
+
+SizeLimit ListSizeLimit()
+{
+    return {"a list", [](std::string_view head) {
+                return textform::MayBeTextForm(head) ? MAX_TEXT_FORM_BYTES : MAX_LIST_FILE_BYTES;
+            }};
+}
 
 std::unique_ptr<CStepchainData> LoadListFile(const std::string& path)
 {
-    const std::string name = path == "-" ? "standard input" : path;
     std::string bytes;
     try {
-        bytes = ReadWholeFile(path);
+        bytes = ReadWholeFile(path, ListSizeLimit());
     } catch (const FileError& e) {
-        throw InputError(name + ": " + e.what());
+        throw InputError(DisplayName(path) + ": " + e.what());
     }
+    return LoadListBytes(DisplayName(path), bytes);
+}
+
+std::unique_ptr<CStepchainData> LoadListBytes(const std::string& name, const std::string& bytes)
+{
     std::string whyNot;
     try {
         if (auto list = textform::TryBuild(bytes, whyNot))
@@ -22,14 +41,14 @@ std::unique_ptr<CStepchainData> LoadListFile(const std::string& path)
     // Bytes that looked like JSON are most likely a broken text form: say both readings.
     const std::string asText = whyNot.empty() ? std::string() : "; as the text form: " + whyNot;
     auto list = std::make_unique<CStepchainData>();
-    CArchive ar(bytes);
+    CArchive ar(std::move(bytes));
     try {
         list->Serialize(ar);
     } catch (const CArchiveException& e) {
         throw InputError(name + ": " + e.Describe() + asText);
     }
     if (ar.GetRemaining() != 0) {
-        throw InputError(name + ": " + std::to_string(ar.GetRemaining()) + " bytes after the end of the list at byte offset " +
+        throw InputError(name + ": " + Bytes(ar.GetRemaining()) + " after the end of the list at byte offset " +
                          std::to_string(ar.GetPosition()) + asText);
     }
     return list;
@@ -43,14 +62,17 @@ std::string StoreList(CStepchainData& list)
     } catch (const CArchiveException& e) {
         throw InputError("cannot store the list: " + e.Describe());
     }
-    return ar.GetStored();
+    return ar.TakeStored();
 }
 
-void SaveListFile(CStepchainData& list, const std::string& path)
+void WriteOutput(const std::string& path, const std::string& bytes, std::ostream& out)
 {
-    const std::string bytes = StoreList(list);
+    if (path == "-") {
+        out << bytes;
+        return;
+    }
     try {
-        WriteFileAtomically(path, bytes);
+        WriteFileWhole(path, bytes);
     } catch (const FileError& e) {
         throw InputError(path + ": " + e.what());
     }

@@ -41,6 +41,8 @@ std::vector<RenamedRow> RenameAndReport(CStepchainData& list, const std::string&
     CStepchainData before;
     before.CopyPropertiesFrom(&list);
     list.MemSync(oldName, newName);
+    const CStepchainData::CheckScope beforeScope(before);
+    const CStepchainData::CheckScope afterScope(list);
     std::vector<RenamedRow> changes;
     for (size_t row = 0; row < list.GetCount(); ++row) {
         for (RenamedRow& change : RowChanges(row, before.GetAt(row), list.GetAt(row)))

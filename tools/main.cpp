@@ -1,18 +1,72 @@
 // stepchain: action-list files on the command line, over the module's own code.
 #include <CLI/CLI.hpp>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <iostream>
+#include <new>
 
 #include "tools/Commands.h"
+#include "tools/FileIo.h"
 #include "tools/ListFile.h"
+
+namespace {
+
+std::vector<const CLI::App*> Commands(const CLI::App& app)
+{
+    return app.get_subcommands([](const CLI::App*) { return true; });
+}
+
+bool IsCommand(const CLI::App& app, const std::string& name)
+{
+    const auto commands = Commands(app);
+    return std::any_of(commands.begin(), commands.end(), [&](const CLI::App* c) { return c->get_name() == name; });
+}
+
+std::string CommandNames(const CLI::App& app)
+{
+    std::string names;
+    for (const CLI::App* command : Commands(app))
+        names += (names.empty() ? "" : ", ") + command->get_name();
+    return names;
+}
+
+// The first argument that looks like an option and that no option took, if any.
+std::string UnknownOption(const CLI::App& app)
+{
+    std::vector<std::string> extras = app.remaining();
+    for (const CLI::App* command : Commands(app)) {
+        const std::vector<std::string> more = command->remaining();
+        extras.insert(extras.end(), more.begin(), more.end());
+    }
+    const auto option = std::find_if(extras.begin(), extras.end(),
+                                     [](const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; });
+    return option != extras.end() ? *option : std::string();
+}
+
+// Writes what the command wrote and then the failure, if any: a list or
+// report cut short by a full disk must not end in exit 0.
+int Finish(FdOutput& out, int code)
+{
+    out.flush();
+    if (out.Failure().empty())
+        return code;
+    std::cerr << "stepchain: standard output: cannot write: " << out.Failure() << '\n';
+    return EXIT_BAD_INPUT;
+}
+
+}
 
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    CLI::App app{"stepchain: read, check, convert and script action-list files"};
+    FdOutput out(STDOUT_FILENO);
+    CLI::App app{"stepchain: read, check, convert and script action-list files", "stepchain"};
     app.require_subcommand(1);
 
     Context context;
+    context.processEndsAfter = true;
     std::string list;
     std::string output;
     auto addHost = [&](CLI::App* command) {
@@ -94,6 +148,12 @@ int main(int argc, char** argv)
     build->add_option("IN", input, "JSON text of a list, - for standard input")->required();
     addOutput(build);
 
+    const std::string commands = CommandNames(app);
+    if (argc < 2 || (argv[1][0] != '-' && !IsCommand(app, argv[1]))) {
+        std::cerr << "stepchain: " << (argc < 2 ? "no command" : "unknown command '" + std::string(argv[1]) + "'")
+                  << "; the commands are " << commands << " (see stepchain --help)\n";
+        return EXIT_BAD_INPUT;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -101,53 +161,58 @@ int main(int argc, char** argv)
     } catch (const CLI::CallForAllHelp& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        std::cerr << "stepchain: " << e.what() << " (see stepchain --help)\n";
+        if (const std::string option = UnknownOption(app); !option.empty())
+            std::cerr << "stepchain: unknown option '" << option << "' (see stepchain --help)\n";
+        else
+            std::cerr << "stepchain: " << e.what() << " (see stepchain --help)\n";
         return EXIT_BAD_INPUT;
     }
 
-    try {
+    const auto run = [&]() -> int {
         if (*script)
-            return RunScript(context, list, mode, std::cout);
+            return RunScript(context, list, mode, out);
         if (*spec) {
             if (raw)
-                return RunSpecRaw(context, list, std::cout);
-            if (nameOption->count() == 0) {
-                std::cerr << "stepchain: spec needs --name NAME or --raw\n";
-                return EXIT_BAD_INPUT;
-            }
-            return RunSpecRow(context, list, displayName, std::cout);
+                return RunSpecRaw(context, list, out);
+            if (nameOption->count() == 0)
+                throw InputError("spec needs --name NAME or --raw");
+            return RunSpecRow(context, list, displayName, out);
         }
         if (*keywords)
-            return RunKeywords(context, list, raw, std::cout);
+            return RunKeywords(context, list, raw, out);
         if (*show)
-            return RunShow(context, list, std::cout);
+            return RunShow(context, list, out);
         if (*check)
-            return RunCheck(context, lists, std::cout);
+            return RunCheck(context, lists, out, std::cerr);
         if (*diff)
-            return RunDiff(context, list, other, std::cout);
+            return RunDiff(context, list, other, out);
         if (*store)
-            return RunStore(context, list, output);
+            return RunStore(context, list, output, out);
         if (*mergeLimit)
-            return RunMergeLimit(context, list, limit, output);
+            return RunMergeLimit(context, list, limit, output, out);
         if (*rename) {
             if (renameOutput->count() != 0) {
                 if (renameArgs.size() != 3)
                     throw InputError("rename with -o takes exactly LIST OLD NEW");
-                return RunRename(context, renameArgs[0], renameArgs[1], renameArgs[2], output, std::cout);
+                return RunRename(context, renameArgs[0], renameArgs[1], renameArgs[2], output, out, std::cerr);
             }
             if ((!inPlace && !dryRun) || renameArgs.size() < 3)
                 throw InputError("rename takes LIST OLD NEW -o OUT, or OLD NEW LIST... with --in-place or --dry-run");
             return RunRenameLists(context, renameArgs[0], renameArgs[1], {renameArgs.begin() + 2, renameArgs.end()},
-                                  dryRun, std::cout);
+                                  dryRun, out);
         }
         if (*dump)
-            return RunDump(context, list, output, std::cout);
-        if (*build)
-            return RunBuild(input, output);
+            return RunDump(context, list, output, out);
+        return RunBuild(input, output, out);
+    };
+    try {
+        return Finish(out, run());
     } catch (const InputError& e) {
-        std::cout.flush();
+        out.flush();
         std::cerr << "stepchain: " << e.what() << '\n';
-        return EXIT_BAD_INPUT;
+    } catch (const std::bad_alloc&) {
+        out.flush();
+        std::cerr << "stepchain: out of memory\n";
     }
     return EXIT_BAD_INPUT;
 }

@@ -97,21 +97,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Archive, DirectionIsEnforced)
 {
+    auto cause = [](auto&& use) {
+        try {
+            use();
+        } catch (const CArchiveException& e) {
+            return static_cast<int>(e.GetCause());
+        }
+        return -1;
+    };
     CArchive storing;
-    BYTE b;
-    try {
-        storing >> b;
-        FAIL();
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.GetCause(), CArchiveException::writeOnly);
-    }
     CArchive loading(std::string("\x01", 1));
-    try {
-        loading << BYTE{1};
-        FAIL();
-    } catch (const CArchiveException& e) {
-        EXPECT_EQ(e.GetCause(), CArchiveException::readOnly);
-    }
+    BYTE b;
+    EXPECT_EQ(cause([&] { storing >> b; }), CArchiveException::writeOnly);
+    EXPECT_EQ(cause([&] { loading << BYTE{1}; }), CArchiveException::readOnly);
 }
 
 TEST(Archive, PeekNeverReadsPastTheEnd)

@@ -62,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
                     StoreCase{"T", 2, 1, 0, "", "01 00 00 00 07 54 5B 54 45 58 54 5D 00 01 00 00 00 05 00 00 00"},
                     StoreCase{"L", 3, 1, 0, "",
                               "01 00 00 00 0F 4C 5B 4C 49 54 45 52 41 4C 5F 54 45 58 54 5D 01 00 00 00 05 00 00 00"},
-                    StoreCase{"", 0, 0, 0, "", "00 00 00 00 00 01 00 00 00 05 00 00 00"}));
+                    StoreCase{"", 0, 0, 0, "", "00 00 00 00 00 01 00 00 00 05 00 00 00"},
+                    // ゼ is 83 5B: its trail byte is "[", which must not begin "[TEXT]".
+                    StoreCase{"\x83\x5BTEXT]", 0, 1, 0, "", "01 00 00 00 07 83 5B 54 45 58 54 5D 01 00 00 00 05 00 00 00"}));
 
 TEST(MemNode, TextKindWithoutSecondTextReadsTheOneAsAux)
 {
@@ -73,18 +75,6 @@ TEST(MemNode, TextKindWithoutSecondTextReadsTheOneAsAux)
     EXPECT_EQ(node.m_aux, 1);
     EXPECT_EQ(node.m_value, 9);
     EXPECT_EQ(left, 0u);
-}
-
-TEST(MemNode, SuffixSearchRespectsTwoByteCharacters)
-{
-    // ゼ is 83 5B: its trail byte is "[", which must not begin "[TEXT]".
-    CVXMemNode node;
-    node.m_name = Sj("ゼ") + "TEXT]";
-    const std::string bytes = StoredBytes(node);
-    CVXMemNode back = Load(bytes);
-    EXPECT_EQ(back.m_kind, CVXMemNode::KIND_MEMORY);
-    EXPECT_EQ(back.m_name, node.m_name);
-    EXPECT_EQ(back.GetScriptForm(), node.m_name);
 }
 
 TEST(MemNode, NoMarkerOutlivesLoading)
@@ -117,17 +107,25 @@ TEST(MemNode, ASecondTextOfOneZeroByteIsNotTakenForAnAux)
     EXPECT_EQ(back.m_aux, 0x30000);
 }
 
-TEST(MemNode, LoadingAgainTakesTheKindFromTheStream)
+TEST(MemNode, AKindMarkerOrElseTheFieldSaysTheKind)
 {
-    CArchive ar(Hex("01 00 00 00 07 54 5B 54 45 58 54 5D 01 53 01 00 00 00 00 00 00 00"
-                    "01 00 00 00 02 57 30 01 00 00 00 00 00 00 00"));
-    CVXMemNode node;
-    node.Serialize(ar);
-    EXPECT_EQ(node.m_kind, CVXMemNode::KIND_TEXT);
-    node.Serialize(ar);
-    EXPECT_EQ(node.m_kind, CVXMemNode::KIND_MEMORY);
-    EXPECT_EQ(node.m_subName, "");
-    EXPECT_EQ(ToHex(StoredBytes(node)), "01 00 00 00 02 57 30 01 00 00 00 00 00 00 00");
+    const std::string w0 = Hex("01 00 00 00 02 57 30 01 00 00 00 00 00 00 00");
+    const std::string text = Hex("01 00 00 00 07 54 5B 54 45 58 54 5D 01 53 01 00 00 00 00 00 00 00");
+    for (int field : {CVXMemNode::KIND_MEMORY, CVXMemNode::KIND_GRAPH, CVXMemNode::KIND_TEXT}) {
+        // Whatever the node held before: the same bytes give the same kind.
+        for (int before : {CVXMemNode::KIND_MEMORY, CVXMemNode::KIND_TEXT, CVXMemNode::KIND_LITERAL_TEXT}) {
+            CArchive ar(w0 + text);
+            CVXMemNode node;
+            node.m_kind = before;
+            node.m_subName = "old";
+            node.Serialize(ar, field);
+            EXPECT_EQ(node.m_kind, field);
+            EXPECT_EQ(node.m_subName, "");
+            node.Serialize(ar, field);
+            EXPECT_EQ(node.m_kind, CVXMemNode::KIND_TEXT);
+            EXPECT_EQ(node.m_subName, "S");
+        }
+    }
 }
 
 TEST(MemNode, ALoneLeadByteCannotSwallowTheKindSuffix)
@@ -193,7 +191,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, MemNodeForms,
                                          FormCase{"-3", "#-3", "#-3"}, FormCase{"-", "#-", "#-"},
                                          FormCase{"1.5", "1.5", "1.5"}, FormCase{"W0", "W0", "W0"},
                                          FormCase{"G[GRAPH]x[TEXT]", "Gx[TEXT]", "G[GRAPH]x[TEXT]"},
-                                         FormCase{"T[TEXT]", "T", "T[TEXT]"}));
+                                         FormCase{"T[TEXT]", "T", "T[TEXT]"},
+                                         FormCase{"\x83\x5BTEXT]", "\x83\x5BTEXT]", "\x83\x5BTEXT]"}));
 
 TEST(MemNode, EqualityFollowsTheTextFlag)
 {
@@ -211,15 +210,9 @@ TEST(MemNode, EqualityFollowsTheTextFlag)
     EXPECT_FALSE(a == b);
 }
 
-TEST(MemNode, CopyStoresTheSameBytes)
+TEST(MemNode, CopyTakesTheStoredPartsAndTheTextPutAside)
 {
-    CVXMemNode node;
-    node.m_name = "T";
-    node.m_kind = CVXMemNode::KIND_TEXT;
-    node.m_subName = "SUB";
-    node.m_flag2 = 1;
-    node.m_aux = 7;
-    node.m_value = -4;
+    CVXMemNode node = Load(Hex("03 00 00 00 07 54 5B 54 45 58 54 5D 03 53 55 42 07 00 00 00 FC FF FF FF"));
     node.m_text2 = "parked";
     CVXMemNode copy(node);
     EXPECT_EQ(copy.m_self, &copy);

@@ -57,7 +57,7 @@ TEST(Cp932Search, FindReplaceAndCharacterStartsFollowTheRule)
 {
     // Lead bytes next to the bytes of the patterns, so that matches begin
     // inside characters as often as at their starts.
-    const std::vector<std::string> pieces = {"\x83", "[", "]", "A", "[A]", "\x83[", "[A", "A]", "\x81\x40", "\xE0"};
+    const std::vector<std::string> pieces = {"\x83", "[", "]", "A", "[A]", "\x83[", "[A", "A]", "\x81\x40", "\xE0", "\xA6"};
     const std::vector<std::string> patterns = {"[A]", "\x83", "A", "[", "]A", "[A][", "", "\x83[A"};
     std::mt19937 random(4242);
     for (int round = 0; round < 3000; ++round) {

@@ -5,34 +5,6 @@
 
 namespace {
 
-struct FindCase {
-    const char* text;  // hex
-    const char* pattern;
-    size_t expected;
-};
-
-class Cp932Find : public testing::TestWithParam<FindCase> {};
-
-TEST_P(Cp932Find, MatchesOnlyWhereACharacterBegins)
-{
-    const FindCase& c = GetParam();
-    EXPECT_EQ(cp932::Find(Hex(c.text), c.pattern), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Cp932Find,
-    testing::Values(
-        // ゼ (83 5B) followed by "TEXT]": the 5B is a trail byte, not "[".
-        FindCase{"83 5B 54 45 58 54 5D", "[TEXT]", std::string::npos},
-        FindCase{"41 5B 54 45 58 54 5D", "[TEXT]", 1},
-        // After a two-byte character the next one begins at its end.
-        FindCase{"83 5B 5B 54 45 58 54 5D", "[TEXT]", 2},
-        // A lone lead byte at the end is one character.
-        FindCase{"41 83", "\x83", 1},
-        // Half-width katakana (A6) is a single-byte character.
-        FindCase{"A6 5B 41 5D", "[A]", 1},
-        FindCase{"41", "", std::string::npos}));
-
 TEST(Cp932, ReplaceRunsLeftToRightWithoutRescanning)
 {
     EXPECT_EQ(cp932::ReplaceAll("aaa", "a", "aa"), "aaaaaa");

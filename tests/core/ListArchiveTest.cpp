@@ -16,25 +16,16 @@ IStepchain* Label(CStepchainData& list, const std::string& name)
 
 TEST(ListArchive, ExactBytes)
 {
-    CStepchainData empty;
-    EXPECT_EQ(ToHex(StoredBytes(empty)), "00 00");
-
-    CStepchainData exit;
-    exit.AddSC(exit.CreateSC(SC_ACTIONEXIT));
-    EXPECT_EQ(ToHex(StoredBytes(exit)), "01 00 0F");
-
-    CStepchainData label;
-    label.AddSC(Label(label, "ABC"));
-    EXPECT_EQ(ToHex(StoredBytes(label)), "01 00 0D 03 41 42 43");
-
-    CStepchainData flow;
-    flow.AddSC(flow.CreateSC(SC_REFSH));
-    flow.AddSC(flow.CreateSC(SC_ACTIONEXIT));
-    EXPECT_EQ(ToHex(StoredBytes(flow)), "02 00 0B 0F");
-
-    CStepchainData longName;
-    longName.AddSC(Label(longName, std::string(300, 'L')));
-    EXPECT_EQ(ToHex(StoredBytes(longName).substr(0, 6)), "01 00 0D FF 2C 01");
+    // A count, then each action's type byte and its own record.
+    const std::pair<std::vector<int>, const char*> cases[] = {
+        {{}, "00 00"}, {{SC_ACTIONEXIT}, "01 00 0F"}, {{SC_LABEL}, "01 00 0D 03 41 42 43"},
+        {{SC_REFSH, SC_ACTIONEXIT}, "02 00 0B 0F"}};
+    for (const auto& [types, hex] : cases) {
+        CStepchainData list;
+        for (int type : types)
+            list.AddSC(type == SC_LABEL ? Label(list, "ABC") : list.CreateSC(type));
+        EXPECT_EQ(ToHex(StoredBytes(list)), hex);
+    }
 }
 
 TEST(ListArchive, LoadsWhatItStoresAndAppends)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "actions/CSCCalc.h"
+#include "actions/CSCCalcTime.h"
 #include "actions/CSCLabel.h"
 #include "core/CStepchainData.h"
 #include "core/Texts.h"
@@ -55,7 +57,6 @@ TEST(List, CopyAndCompare)
     source.SetLimit(0x24);
     AddLabel(source, "A");
     source.AddSC(source.CreateSC(SC_ACTIONEXIT));
-
     CStepchainData copy;
     copy.SetOwnerObj(&owner);
     copy.AddSC(copy.CreateSC(SC_REFSH));
@@ -63,20 +64,14 @@ TEST(List, CopyAndCompare)
     EXPECT_EQ(copy.GetLimit(), 0x24u);
     EXPECT_EQ(copy.GetOwnerObj(), &owner);
     EXPECT_EQ(copy.CompareProperties(&source), 1);
-    EXPECT_NE(copy.GetAt(0), source.GetAt(0));
-
     copy.CopyPropertiesFrom(&copy);
     EXPECT_EQ(copy.GetCount(), 2u);
-
-    // A prefix is not equal, nor is another kind at the same row.
-    CStepchainData prefix;
-    AddLabel(prefix, "A");
-    EXPECT_EQ(prefix.CompareProperties(&source), 0);
-    EXPECT_EQ(source.CompareProperties(&prefix), 0);
-    CStepchainData redraw;
-    AddLabel(redraw, "A");
-    redraw.AddSC(redraw.CreateSC(SC_REFSH));
-    EXPECT_EQ(redraw.CompareProperties(&source), 0);
+    // A prefix is not equal, nor is another kind at the same row; two empty lists are.
+    delete copy.GetActions().back();
+    copy.GetActions().pop_back();
+    EXPECT_EQ(copy.CompareProperties(&source) + source.CompareProperties(&copy), 0);
+    copy.AddSC(copy.CreateSC(SC_REFSH));
+    EXPECT_EQ(copy.CompareProperties(&source), 0);
     CStepchainData empty1, empty2;
     EXPECT_EQ(empty1.CompareProperties(&empty2), 1);
 }
@@ -108,31 +103,42 @@ TEST(List, CheckActionFindsDuplicateLabels)
     EXPECT_EQ(list.IsInvalid(), 1);
 }
 
-struct LimitCase {
-    DWORD limit;
-    std::vector<int> before;
-    std::vector<int> after;
-};
-
-class ListMergeLimit : public testing::TestWithParam<LimitCase> {};
-
-TEST_P(ListMergeLimit, RemovesForbiddenKinds)
+TEST(List, MergeLimitDropsWhatTheLimitWordForbids)
 {
-    CStepchainData list;
-    for (int type : GetParam().before)
-        list.AddSC(list.CreateSC(type));
-    list.SetLimit(GetParam().limit);
-    list.MergeLimit();
-    std::vector<int> after;
-    for (size_t i = 0; i < list.GetCount(); ++i)
-        after.push_back(list.GetAt(i)->GetActionType());
-    EXPECT_EQ(after, GetParam().after);
+    // Each kind once in type-id order, then redraw, end, redraw in a row;
+    // the type ids left, in hexadecimal.
+    const std::pair<DWORD, const char*> cases[] = {
+        {0x00, "0123456789ABCDEFBFB"}, {0x01, "0123456789ABCDEFBFB"}, {0x02, "123478ABCDEFBFB"},
+        {0x04, "0123456789ACDE"},      {0x08, "0123456789ABCDEFBFB"}, {0x10, "012356789ABCDEFBFB"},
+        {0x20, "012456789BCDEFBFB"},   {0x80, "012345678ABCDEFBFB"},  {0x88, "0123456789ABCDEFBFB"},
+        {0xFFFFFFFF, "12789CDE"},      {0xFFFFFFF7, "1278CDE"},
+    };
+    for (const auto& [limit, kept] : cases) {
+        CStepchainData list;
+        for (int type : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 11, 15, 11})
+            list.AddSC(list.CreateSC(type));
+        for (IStepchain* action : list.GetActions()) {
+            if (auto* calc = dynamic_cast<CSCCalc*>(action))
+                calc->AutoRepeat = calc->Accelerate = calc->Beep = 1;
+            if (auto* clock = dynamic_cast<CSCCalcTime*>(action))
+                clock->AutoRepeat = clock->Accelerate = clock->Beep = 1;
+        }
+        list.SetLimit(limit);
+        list.MergeLimit();
+        std::string after;
+        for (IStepchain* action : list.GetActions())
+            after += "0123456789ABCDEF"[action->GetActionType()];
+        EXPECT_EQ(after, kept) << std::hex << limit;
+        // Bit 0x01 stops the repeating, and leaves the beep.
+        const DWORD repeat = (limit & 0x01) != 0 ? 0 : 1;
+        for (IStepchain* action : list.GetActions()) {
+            if (auto* calc = dynamic_cast<CSCCalc*>(action))
+                EXPECT_EQ(calc->AutoRepeat * 100 + calc->Accelerate * 10 + calc->Beep, repeat * 110 + 1);
+            if (auto* clock = dynamic_cast<CSCCalcTime*>(action))
+                EXPECT_EQ(clock->AutoRepeat * 100 + clock->Accelerate * 10 + clock->Beep, repeat * 110 + 1);
+        }
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ListMergeLimit,
-    testing::Values(LimitCase{0x04, {11, 15, 13, 15, 11}, {13}}, LimitCase{0x00, {11, 15, 13}, {11, 15, 13}},
-                    LimitCase{0xFFFFFFFB, {11, 15, 13}, {11, 15, 13}}, LimitCase{0x04, {}, {}}));
 
 TEST(List, MemSyncRenamesExactNames)
 {
@@ -178,8 +184,10 @@ TEST(List, MemSyncRenamesOnlyTheLeadingDeviceName)
     CStepchainData list;
     TestAction* a = AddNodes(list, "PLC1.D0", "PLC10.D0");
     TestAction* b = AddNodes(list, "%SER%PLC1.D0", "W_PLC1.D0");
+    TestAction* c = AddNodes(list, "PLC1.PLC1");
     EXPECT_EQ(list.MemSync("*PLC1", "PLC2"), 0);
     EXPECT_EQ(a->m_first.m_name, "PLC2.D0");
+    EXPECT_EQ(c->m_first.m_name, "PLC2.PLC1");
     EXPECT_EQ(a->m_second.m_name, "PLC10.D0");
     EXPECT_EQ(b->m_first.m_name, "%SER%PLC1.D0");
     EXPECT_EQ(b->m_second.m_name, "W_PLC1.D0");

@@ -3,22 +3,25 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <random>
 #include <string>
 
-#include "core/CVXMemNode.h"
+#include "actions/ActionFields.h"
 #include "core/CStepchainData.h"
+#include "core/CVXMemNode.h"
 
 // Random actions of every kind and random lists of them, for property tests
 // and benchmarks. The same seed gives the same actions on every platform.
 //
-// Settings are filled through the actions' public fields, codes and switches
-// now and then outside the ranges the dialogs offer. What the module itself
-// never keeps is not generated: a memory name holding a kind suffix or a NUL,
-// a name marked by the host (0x1A, "%SER%"), a message of the communication
-// output that is not held as literal text, and a node without a kind suffix
-// whose action starts it with a kind other than an ordinary memory (a load
-// gives it that kind back).
+// Every stored field of an action is filled by its kind's field table, by
+// the field's type: numbers mostly inside the field's range and now and then
+// outside it, texts from the ones the kinds give a meaning and random CP932
+// text. What the module itself never keeps is not generated: a memory name
+// holding a kind suffix or a NUL, a name marked by the host (0x1A, "%SER%"),
+// a message of the communication output that is not held as literal text,
+// and a node without a kind suffix of a kind other than its field starts
+// with (a load gives it that kind back).
 class RandomList {
 public:
     explicit RandomList(uint32_t seed) : m_engine(seed) {}
@@ -48,11 +51,16 @@ public:
     // An operand of any kind, with random flags and numbers.
     CVXMemNode Node();
 
-private:
-    std::string LabelName();
-    std::string LinkTarget();
+    // An operand for a field that starts with `startKind`.
+    CVXMemNode Operand(int32_t startKind);
+    // A number for a field with the range, or any number.
+    int32_t Number(const std::optional<FieldRange>& range);
+    // A text for a text field.
+    std::string Setting();
+    // Fills every stored field of the action.
+    void Fill(CSCAction& action);
 
-    void Fill(IStepchain* action);
+private:
 
     std::mt19937 m_engine;
 };

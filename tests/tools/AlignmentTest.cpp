@@ -7,9 +7,29 @@
 
 namespace {
 
+Alignment AlignWithin(const std::string& a, const std::string& b, size_t budget)
+{
+    return AlignRows(a.size(), b.size(), [&](size_t i, size_t j) { return a[i] == b[j]; }, budget);
+}
+
 std::vector<std::pair<size_t, size_t>> Align(const std::string& a, const std::string& b)
 {
-    return AlignRows(a.size(), b.size(), [&](size_t i, size_t j) { return a[i] == b[j]; });
+    const Alignment alignment = AlignWithin(a, b, SIZE_MAX);
+    EXPECT_TRUE(alignment.longest);
+    return alignment.kept;
+}
+
+// Whether the pairs keep equal rows, both in increasing order.
+bool IsCommonSubsequence(const std::vector<std::pair<size_t, size_t>>& pairs, const std::string& a,
+                         const std::string& b)
+{
+    for (size_t p = 0; p < pairs.size(); ++p) {
+        if (a.at(pairs[p].first) != b.at(pairs[p].second))
+            return false;
+        if (p > 0 && (pairs[p - 1].first >= pairs[p].first || pairs[p - 1].second >= pairs[p].second))
+            return false;
+    }
+    return true;
 }
 
 // The length of a longest common subsequence, by the textbook table.
@@ -35,12 +55,7 @@ TEST(Alignment, KeepsALongestCommonSubsequenceOfRandomSequences)
                 c = static_cast<char>('a' + random() % alphabet);
         }
         const auto pairs = Align(text[0], text[1]);
-        for (size_t p = 0; p < pairs.size(); ++p) {
-            ASSERT_EQ(text[0].at(pairs[p].first), text[1].at(pairs[p].second));
-            if (p > 0) {
-                ASSERT_TRUE(pairs[p - 1].first < pairs[p].first && pairs[p - 1].second < pairs[p].second);
-            }
-        }
+        ASSERT_TRUE(IsCommonSubsequence(pairs, text[0], text[1]));
         ASSERT_EQ(pairs.size(), LcsLength(text[0], text[1])) << text[0] << " / " << text[1];
     }
 }
@@ -57,6 +72,30 @@ TEST(Alignment, FindsFewEditsInLongSequences)
     EXPECT_EQ(Align(a, b).size(), a.size() - 4);
     EXPECT_TRUE(Align("", "abc").empty());
     EXPECT_TRUE(Align("abc", "").empty());
+}
+
+// Sequences that differ in more places than a search may take steps, or
+// than the budget allows, still align, though maybe not best.
+TEST(Alignment, FallsBackOnSequencesThatDifferThroughout)
+{
+    std::mt19937 random(7);
+    std::string a(3000, ' ');
+    std::string b(2900, ' ');
+    for (char& c : a)
+        c = static_cast<char>('a' + random() % 8);
+    for (char& c : b)
+        c = static_cast<char>('a' + random() % 8);
+    b.insert(0, a.substr(0, 100));
+    b += a.substr(2900);
+    for (const size_t budget : {SIZE_MAX, size_t{50'000}, size_t{0}}) {
+        size_t left = budget;
+        const Alignment alignment = AlignWithin(a, b, left);
+        EXPECT_FALSE(alignment.longest) << budget;
+        EXPECT_TRUE(IsCommonSubsequence(alignment.kept, a, b)) << budget;
+        // The common first and last rows are kept whatever the budget.
+        EXPECT_GE(alignment.kept.size(), 200u) << budget;
+        EXPECT_LE(alignment.kept.size(), LcsLength(a, b)) << budget;
+    }
 }
 
 }

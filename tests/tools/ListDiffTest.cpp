@@ -21,15 +21,20 @@ void Fill(CStepchainData& list, const std::string& words)
     }
 }
 
-// "-2" removed row 2, "+3" added row 3, "2>3" moved, "2~3" changed; rows from 1.
-std::vector<std::string> Diff(const std::string& before, const std::string& after)
+ListDiff DiffOf(const std::string& before, const std::string& after, size_t comparisons = DIFF_COMPARISONS)
 {
     CStepchainData a;
     CStepchainData b;
     Fill(a, before);
     Fill(b, after);
+    return DiffLists(a.GetActions(), b.GetActions(), comparisons);
+}
+
+// "-2" removed row 2, "+3" added row 3, "2>3" moved, "2~3" changed; rows from 1.
+std::vector<std::string> Diff(const std::string& before, const std::string& after)
+{
     std::vector<std::string> found;
-    for (const RowDiff& diff : DiffLists(a.GetActions(), b.GetActions())) {
+    for (const RowDiff& diff : DiffOf(before, after).rows) {
         const std::string from = std::to_string(diff.before + 1);
         const std::string to = std::to_string(diff.after + 1);
         switch (diff.change) {
@@ -69,5 +74,25 @@ INSTANTIATE_TEST_SUITE_P(
                     DiffCase{"ChangedAndMoved", "A B =W0 C", "C A B =W1", {"3~4", "4>1"}},
                     DiffCase{"RepeatedRows", "A A B", "A B", {"-2"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Past its comparisons a diff still tells each row of either list exactly once.
+TEST(ListDiff, ShortOfComparisonsStillTellsEveryRow)
+{
+    for (const size_t comparisons : {0, 3, 20}) {
+        const ListDiff diff = DiffOf("A B =W0 C D R E", "E D R C =W0 =W1 B A", comparisons);
+        EXPECT_FALSE(diff.complete);
+        std::vector<int> seenBefore(7);
+        std::vector<int> seenAfter(8);
+        for (const RowDiff& row : diff.rows) {
+            if (row.change != RowChange::Added)
+                ++seenBefore.at(row.before);
+            if (row.change != RowChange::Removed)
+                ++seenAfter.at(row.after);
+        }
+        EXPECT_EQ(seenBefore, std::vector<int>(7, 1)) << comparisons;
+        EXPECT_EQ(seenAfter, std::vector<int>(8, 1)) << comparisons;
+    }
+    EXPECT_TRUE(DiffOf("A B =W0 C D R E", "E D R C =W0 =W1 B A").complete);
+}
 
 }

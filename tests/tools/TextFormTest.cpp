@@ -21,6 +21,7 @@
 #include "actions/CSCString.h"
 #include "support/Bytes.h"
 #include "support/Stored.h"
+#include "tools/ListFile.h"
 #include "tools/textform/TextForm.h"
 
 namespace {
@@ -315,6 +316,73 @@ TEST(TextForm, Refusals)
         }
     }
     EXPECT_THROW(textform::Build("{\"format\": "), textform::FormError);
+}
+
+TEST(TextForm, ParserRefusalsNameThePath)
+{
+    const std::string head = R"({"format": "stepchain-list", "version": 1, "actions": [{"kind": "label", "m_name": )";
+    const std::pair<std::string, const char*> cases[] = {
+        {head + "1e999}]}", "actions[0].m_name: number overflow parsing '1e999'"},
+        {head + R"("A", "m_name": "B"}]})", "actions[0].m_name: is given twice"},
+        {R"({"format": "stepchain-list", "format": "stepchain-list"})", "format: is given twice"},
+        {head + R"({"bytes": [[[[[[]]]]]]}}]})", "actions[0].m_name.bytes[0][0][0][0]: nests deeper than 8 levels"},
+        {head + "\"\xFF\"}]}", "actions[0].m_name: parse error at line 1, column 85: syntax error while parsing "
+                                "value - invalid string: ill-formed UTF-8 byte; last read: '\"\xFF'"},
+    };
+    for (const auto& [text, message] : cases) {
+        try {
+            textform::Build(text);
+            ADD_FAILURE() << "accepted: " << message;
+        } catch (const textform::FormError& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
+    }
+}
+
+// The longest row each kind can take with texts of at most 254 bytes, in
+// either form, is what the input bounds allow for.
+TEST(TextForm, LongestRowsFitTheInputBounds)
+{
+    const json actions = json::parse(textform::Dump(*EveryKindByDefault())).at("actions");
+    const auto document = [](const json& action) {
+        return json{{"format", "stepchain-list"}, {"version", 1}, {"actions", {action}}}.dump();
+    };
+    const auto builds = [&](const json& action) {
+        try {
+            textform::Build(document(action));
+            return true;
+        } catch (const textform::FormError&) {
+            return false;
+        }
+    };
+    const std::string longest(254, '\x01');
+    uint64_t stored = 0;
+    uint64_t text = 0;
+    for (json action : actions) {
+        for (auto& [key, value] : action.items()) {
+            if (value.is_string() && key != "kind")
+                value = longest;
+            if (value.is_object())
+                value = {{"name", longest}, {"kind", "text"}, {"subName", longest}, {"value", INT32_MIN},
+                         {"aux", INT32_MIN}, {"isText", 1}, {"flag2", 1}};
+            for (const json& number : {json(INT32_MIN), json(UINT32_MAX), json(1)}) {
+                if (!value.is_number())
+                    break;
+                const json old = value;
+                value = number;
+                if (builds(action))
+                    break;
+                value = old;
+            }
+        }
+        ASSERT_TRUE(builds(action)) << action.dump();
+        const List list = textform::Build(document(action));
+        stored = std::max<uint64_t>(stored, StoredBytes(*list).size() - 2);
+        text = std::max<uint64_t>(text, textform::Dump(*list).size() - textform::Dump(CStepchainData()).size());
+    }
+    EXPECT_EQ(stored, MAX_STORED_ROW_BYTES);
+    EXPECT_LE(text, MAX_TEXT_FORM_ROW_BYTES);
+    EXPECT_GE(text, MAX_TEXT_FORM_ROW_BYTES * 9 / 10);
 }
 
 TEST(TextForm, RecognisedByContent)

@@ -69,9 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                         auto& copy = Add<CSCString>(l, SC_STRING);
                         copy.Operation = CSCString::OP_COPY_MEMORY;
                         copy.Text = "A\nB";
-                        auto& memory = Add<CSCComm>(l, SC_COMM);
-                        memory.ContentKind = CSCComm::CONTENT_MEMORY;
-                        memory.Content.m_name = "A\nB";
+                        auto& range = Add<CSCCalc>(l, SC_CALC);
+                        range.Upper.m_name = "A\nB";
                         auto& quiet = Add<CSCKeypad>(l, SC_KEYPAD);
                         quiet.Message = "A\nB";
                         quiet.ActLink = "A\n!B";
@@ -91,10 +90,15 @@ INSTANTIATE_TEST_SUITE_P(
                         keypad.Message = "A\nB";
                         keypad.UseActLink = 1;
                         keypad.ActLink = "\nP!B!E";
+                        auto& memory = Add<CSCComm>(l, SC_COMM);
+                        memory.ContentKind = CSCComm::CONTENT_MEMORY;
+                        memory.Content.m_name = "A\nB";
+                        SetValue(l, "W0\r", std::string("5\0", 2));
                     },
                     {"1" + Broken("password"), "2" + Broken("subroutine name"), "3" + Broken("action link"),
                      "4" + Broken("target label"), "5" + Broken("label name"), "6" + Broken("message on confirming"),
-                     "6" + Broken("action link")}}),
+                     "6" + Broken("action link"), "7" + Broken("memory whose value is sent"),
+                     "8" + Broken("destination"), "8: the value to set holds a zero byte, which ends the script there"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }

@@ -1,84 +1,51 @@
 #include "tools/textform/Kinds.h"
 
-#include "actions/CSCActionLink.h"
-#include "actions/CSCBranch.h"
-#include "actions/CSCCalc.h"
-#include "actions/CSCCalcTime.h"
-#include "actions/CSCCall.h"
-#include "actions/CSCComm.h"
-#include "actions/CSCKeypad.h"
-#include "actions/CSCLabel.h"
-#include "actions/CSCOpe.h"
-#include "actions/CSCPageJump.h"
-#include "actions/CSCPassPage.h"
-#include "actions/CSCSetGraphMem.h"
-#include "actions/CSCSetValue.h"
-#include "actions/CSCString.h"
+#include "actions/CSCAction.h"
 
 namespace textform {
 
 namespace {
 
-// A field held in member `member` of action class A, written as `Type`. The
-// cast is sound because a kind's form is only ever used on an action of the
-// type id it is filed under, and the list creates each type id as its class.
-template <typename Type, typename A>
-Field F(std::string_view name, typename Type::Value A::*member)
+// A field of the kind's table, written as the value type `Type`. The
+// action is of the kind whose form holds the field: the list creates each
+// type id as its class.
+template <typename Type, typename Access>
+Field Form(const ActionField& field, Access access)
 {
-    return {name, [member](IStepchain& action) { return Type::Dump(static_cast<A&>(action).*member); },
-            [member](IStepchain& action, const Json& json, const std::string& path) {
-                Type::Build(json, path, static_cast<A&>(action).*member);
+    return {field.Name(),
+            [&field, access](IStepchain& action) { return Type::Dump((field.*access)(*CSCAction::AsAction(&action))); },
+            [&field, access](IStepchain& action, const Json& json, const std::string& path) {
+                Type::Build(json, path, (field.*access)(*CSCAction::AsAction(&action)));
             }};
+}
+
+Field Form(const ActionField& field)
+{
+    switch (field.Type()) {
+    case FieldType::Operand: return Form<Operand>(field, &ActionField::Operand);
+    case FieldType::Text: return Form<Text>(field, &ActionField::Text);
+    case FieldType::Int32: return Form<Int32>(field, &ActionField::Int32);
+    case FieldType::Dword: return Form<Dword>(field, &ActionField::Dword);
+    case FieldType::Bit: return Form<Bit>(field, &ActionField::Dword);
+    }
+    return {};
 }
 
 }
 
 const std::array<KindForm, SC_TYPE_COUNT>& KindForms()
 {
-    static const std::array<KindForm, SC_TYPE_COUNT> forms = {{
-        {"page_jump", {F<Operand>("m_page", &CSCPageJump::m_page), F<Int32>("m_mode", &CSCPageJump::m_mode)}},
-        {"set_value", {F<Operand>("Dest", &CSCSetValue::Dest), F<Operand>("Source", &CSCSetValue::Source)}},
-        {"add_subtract",
-         {F<Operand>("Dest", &CSCCalc::Dest), F<Operand>("Delta", &CSCCalc::Delta), F<Operand>("Upper", &CSCCalc::Upper),
-          F<Operand>("Lower", &CSCCalc::Lower), F<Bit>("AutoRepeat", &CSCCalc::AutoRepeat), F<Bit>("Beep", &CSCCalc::Beep),
-          F<Dword>("Accelerate", &CSCCalc::Accelerate), F<Dword>("RangeCheck", &CSCCalc::RangeCheck),
-          F<Dword>("Wrap", &CSCCalc::Wrap)}},
-        {"clock_add_subtract",
-         {F<Operand>("Hour", &CSCCalcTime::Hour), F<Operand>("Minute", &CSCCalcTime::Minute),
-          F<Operand>("Delta", &CSCCalcTime::Delta), F<Operand>("LimitHour", &CSCCalcTime::LimitHour),
-          F<Operand>("LimitMinute", &CSCCalcTime::LimitMinute), F<Bit>("AutoRepeat", &CSCCalcTime::AutoRepeat),
-          F<Bit>("Beep", &CSCCalcTime::Beep), F<Dword>("Accelerate", &CSCCalcTime::Accelerate),
-          F<Dword>("TimeLimit", &CSCCalcTime::TimeLimit)}},
-        {"comm_output", {F<Operand>("Content", &CSCComm::Content), F<Int32>("ContentKind", &CSCComm::ContentKind)}},
-        {"password_page_jump",
-         {F<Text>("m_password", &CSCPassPage::m_password), F<Int32>("m_jumpPage", &CSCPassPage::m_jumpPage),
-          F<Int32>("m_keypadPage", &CSCPassPage::m_keypadPage)}},
-        {"keypad",
-         {F<Operand>("Dest", &CSCKeypad::Dest), F<Operand>("RangeMax", &CSCKeypad::RangeMax),
-          F<Operand>("RangeMin", &CSCKeypad::RangeMin), F<Int32>("TotalDigits", &CSCKeypad::TotalDigits),
-          F<Int32>("FracFromMem", &CSCKeypad::FracFromMem), F<Int32>("FracDigits", &CSCKeypad::FracDigits),
-          F<Operand>("FracMem", &CSCKeypad::FracMem), F<Int32>("KeyPage", &CSCKeypad::KeyPage),
-          F<Int32>("RangeCheck", &CSCKeypad::RangeCheck), F<Int32>("UseMessage", &CSCKeypad::UseMessage),
-          F<Text>("Message", &CSCKeypad::Message), F<Int32>("UseActLink", &CSCKeypad::UseActLink),
-          F<Text>("ActLink", &CSCKeypad::ActLink)}},
-        {"arithmetic",
-         {F<Operand>("Result", &CSCOpe::Result), F<Operand>("Left", &CSCOpe::Left), F<Operand>("Right", &CSCOpe::Right),
-          F<Int32>("Operator", &CSCOpe::Operator)}},
-        {"call", {F<Text>("m_routine", &CSCCall::m_routine)}},
-        {"action_link", {F<Text>("m_target", &CSCActionLink::m_target)}},
-        {"string",
-         {F<Operand>("Target", &CSCString::Target), F<Text>("Text", &CSCString::Text),
-          F<Int32>("Operation", &CSCString::Operation), F<Operand>("Source", &CSCString::Source)}},
-        {"redraw", {}},
-        {"graph_memory",
-         {F<Operand>("GraphMem", &CSCSetGraphMem::GraphMem), F<Operand>("Position", &CSCSetGraphMem::Position),
-          F<Operand>("Value", &CSCSetGraphMem::Value), F<Int32>("Access", &CSCSetGraphMem::Access)}},
-        {"label", {F<Text>("m_name", &CSCLabel::m_name)}},
-        {"branch",
-         {F<Operand>("Reference", &CSCBranch::Reference), F<Operand>("Subject", &CSCBranch::Subject),
-          F<Text>("Label", &CSCBranch::Label), F<Int32>("Condition", &CSCBranch::Condition)}},
-        {"end", {}},
-    }};
+    static const std::array<KindForm, SC_TYPE_COUNT> forms = [] {
+        std::array<KindForm, SC_TYPE_COUNT> made;
+        for (int type = 0; type < SC_TYPE_COUNT; ++type) {
+            const ActionFieldTable& table = *FieldTableOf(type);
+            KindForm& form = made[static_cast<size_t>(type)];
+            form.key = table.key;
+            for (const ActionField& field : table.fields)
+                form.fields.push_back(Form(field));
+        }
+        return made;
+    }();
     return forms;
 }
 

@@ -18,7 +18,8 @@ struct Field {
     std::function<void(IStepchain&, const Json&, const std::string& path)> build;
 };
 
-// A kind of action in the text form: its key and its fields in stored order.
+// A kind of action in the text form: its key and its fields in stored order,
+// made from the kind's field table.
 struct KindForm {
     std::string_view key;
     std::vector<Field> fields;

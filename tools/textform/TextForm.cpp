@@ -1,6 +1,7 @@
 #include "tools/textform/TextForm.h"
 
 #include "tools/textform/Kinds.h"
+#include "tools/textform/StrictJson.h"
 #include "tools/textform/Values.h"
 
 namespace textform {
@@ -10,27 +11,10 @@ namespace {
 constexpr const char* kFormat = "stepchain-list";
 constexpr int kVersion = 1;
 
-// The parser's own reason without its "[json.exception...] " prefix.
-std::string ParseFailure(const Json::parse_error& e)
-{
-    const std::string what = e.what();
-    const size_t end = what.find("] ");
-    return end == std::string::npos ? what : what.substr(end + 2);
-}
+// The deepest nesting of the form is an operand's text given as bytes.
+constexpr int kMaxDepth = 8;
 
-Json Parse(std::string_view text)
-{
-    // The parser takes a zero byte for the end of its input and would ignore
-    // whatever follows; JSON text never holds one.
-    const size_t zero = text.find('\0');
-    if (zero != std::string_view::npos)
-        throw FormError({}, "a zero byte at byte offset " + std::to_string(zero) + ", which JSON text cannot hold");
-    try {
-        return Json::parse(text.begin(), text.end());
-    } catch (const Json::parse_error& e) {
-        throw FormError({}, ParseFailure(e));
-    }
-}
+Json Parse(std::string_view text) { return ParseStrict(text, kMaxDepth); }
 
 // Indented down to the fields of an action; a field's value (an operand,
 // a text's bytes) stays on the field's line, so that a list reads one field
@@ -127,6 +111,14 @@ std::string Dump(const CStepchainData& list)
 }
 
 std::unique_ptr<CStepchainData> Build(std::string_view text) { return BuildDocument(Parse(text)); }
+
+bool MayBeTextForm(std::string_view head)
+{
+    if (head.starts_with("\xEF\xBB\xBF"))
+        head.remove_prefix(3);
+    const size_t first = head.find_first_not_of(" \t\r\n");
+    return first == std::string_view::npos || head[first] == '{';
+}
 
 std::unique_ptr<CStepchainData> TryBuild(std::string_view bytes, std::string& whyNot)
 {

@@ -20,6 +20,10 @@ std::string Dump(const CStepchainData& list);
 // Actions are set field by field, not loaded, so the host hears nothing.
 std::unique_ptr<CStepchainData> Build(std::string_view text);
 
+// Whether a file that begins with `head` may be a text form: whether,
+// past a byte order mark and blanks, it begins with "{" (or holds only blanks so far).
+bool MayBeTextForm(std::string_view head);
+
 // The list when `bytes` are a text form, else null. They are one when they
 // parse as a JSON object whose "format" is "stepchain-list": a leading "{"
 // alone cannot tell, since a binary list of 123 actions starts with one.

@@ -1,0 +1,134 @@
+// The script lines and captions of the kinds whose script is one template,
+// byte for byte. The repeating kinds, the keypad and the branch have tests of
+// their own.
+#include <gtest/gtest.h>
+
+#include "core/CStepchainData.h"
+#include "support/Bytes.h"
+#include "support/FakeHost.h"
+#include "support/Settings.h"
+
+namespace {
+
+const char* const kError = "!入力にエラーがあります";
+
+struct Row {
+    int type;
+    const char* settings;
+    const char* script;   // the main pass, UTF-8 written as CP932 unless the host converts it
+    const char* caption;  // UTF-8
+    bool layers = false;
+    bool fontBuilder = false;
+    bool initialToo = false;  // the "INITIAL" pass writes the main pass's lines as well
+};
+
+const char* const kGiven = "\tCHANGE_PAGE 0 0 W100\n";
+const char* const kPass = "\tCP 9 _Password $1234\n\tVALSET _PasskeyPage #3\n\tVALSET _PasskeyOkPage #7\n"
+                          "\tSUB _PasskeyCall\n";
+// A placeholder word in the password is replaced by the replacement after it.
+const char* const kPassPlaceholders = "\tCP 9 _Password $#1[KEYPAGE]\n\tVALSET _PasskeyPage #2\n"
+                                      "\tVALSET _PasskeyOkPage #1\n\tSUB _PasskeyCall\n";
+const char* const kLink = "\tVALSET _MODE_ACTION_LINK #1\n\tSUB PLC1Push\n\tVALSET _MODE_ACTION_LINK #0\n";
+const char* const kWrite = "\tEDIM tmpAddr w\n\tEXPR tmpAddr=&GR1+IDX\n\tMOV b(tmpAddr) #5\n\tUPDATE_MEMLINK GR1\n";
+const char* const kRead = "\tEDIM tmpAddr w\n\tEXPR tmpAddr=&GR1+#3\n\tMOV W0 b(tmpAddr)\n";
+
+const Row kRows[] = {
+    {SC_PAGEJUMP, "m_mode=0x800A0002|m_page=5", "\tCHANGE_PAGE 1 10 #5\n", "LAYER2 ページ5に移動 エフェクト=フェード", true},
+    {SC_PAGEJUMP, "m_mode=0x00010000", "\tEDIM tmpW W\n\tEXPR tmpW=LAYER1+#1\n\tCHANGE_PAGE 0 1 tmpW\n",
+     "LAYER1 次ページに移動 エフェクト=スクロール ←", true},
+    {SC_PAGEJUMP, "m_mode=0x00080001", "\tEDIM tmpW W\n\tEXPR tmpW=LAYER1-#1\n\tCHANGE_PAGE 0 8 tmpW\n",
+     "LAYER1 前ページに移動 エフェクト=スライド ↓", true},
+    {SC_PAGEJUMP, "m_mode=2|m_page=W100", kGiven, "LAYER1 ページW100に移動 エフェクト=なし", true},
+    {SC_PAGEJUMP, "m_mode=-1|m_page=5", "", kError, true},
+    // An effect beyond the table is written as stored but never named.
+    {SC_PAGEJUMP, "m_mode=0x7FFF0002|m_page=5", "\tCHANGE_PAGE 0 127 #5\n", kError, true},
+    {SC_PAGEJUMP, "m_mode=0x000B0001", "\tEDIM tmpW W\n\tEXPR tmpW=LAYER1-#1\n\tCHANGE_PAGE 0 11 tmpW\n", kError, true},
+    {SC_PAGEJUMP, "m_mode=0", "\tEXPR LAYER1=LAYER1+#1\n", "次ページに移動"},
+    {SC_PAGEJUMP, "m_mode=1", "\tEXPR LAYER1=LAYER1-#1\n", "前ページに移動"},
+    {SC_PAGEJUMP, "m_mode=2|m_page=12", "\tMOV LAYER1 #12\n", "ページ 12に移動"},
+    {SC_PAGEJUMP, "m_mode=0x800A0002|m_page=5", "", kError},
+    {SC_SETVALUE, "", "\tMOV  \n", kError},
+    {SC_SETVALUE, "Dest=W0|Source=10", "\tMOV W0 #10\n", "W0へ10を書込み\n"},
+    {SC_SETVALUE, "Dest=温度|Source=W1", "\tMOV 温度 W1\n", "温度へW1を書込み\n"},
+    {SC_SETVALUE, "Dest=W0[GRAPH]|Source=-3", "\tMOV W0 #-3\n", "W0[GRAPH]へ-3を書込み\n"},
+    {SC_SETVALUE, "Dest=W0|Source=1.5", "\tMOV W0 1.5\n", "W0へ1.5を書込み\n"},
+    {SC_COMM, "Content=Hello World", "\tOUTPUT $Hello World\n", "メッセージを出力:'Hello World'"},
+    {SC_COMM, "", "\tOUTPUT $\n", kError},
+    {SC_COMM, "ContentKind=1|Content=5", "\tOUTPUT_N $#5\n", "メモリー値を出力:#5"},
+    {SC_COMM, "ContentKind=1|Content=TXT1[TEXT]", "\tOUTPUT_N $TXT1\n", "メモリー値を出力:TXT1[TEXT]"},
+    {SC_COMM, "ContentKind=2", "\tOUTPUT $[NAME]_[EVENT]\n", "ボタン&イベント名を出力"},
+    {SC_COMM, "ContentKind=3|Content=X", "", "ボタン&イベント名を出力"},
+    // The font builder takes the whole line in UTF-8.
+    {SC_COMM, "Content=開始", "\tOUTPUT $開始\n", "メッセージを出力:'開始'", false, true},
+    {SC_PASSPAGE, "m_password=1234|m_jumpPage=7|m_keypadPage=3", kPass,
+     "ページ7へ移動:パスワードﾞ '1234'[キーパッド ページ3に配置]"},
+    {SC_PASSPAGE, "m_password=1234|m_keypadPage=3", "\tCP 9 _Password $1234\n\tVALSET _PasskeyPage #3\n"
+                                                    "\tVALSET _PasskeyOkPage #0\n\tSUB _PasskeyCall\n", kError},
+    {SC_PASSPAGE, "m_password=[JUMPPAGE][KEYPAGE]|m_jumpPage=1|m_keypadPage=2", kPassPlaceholders,
+     "ページ1へ移動:パスワードﾞ '[JUMPPAGE][KEYPAGE]'[キーパッド ページ2に配置]"},
+    {SC_OPE, "Result=W0|Left=W1|Right=3|Operator=4", "\tEXPR W0 = W1 % #3\n", "W0 = W1 % 3\n"},
+    {SC_OPE, "Result=W0[GRAPH]|Left=-2|Right=W2[GRAPH]|Operator=0", "\tEXPR W0 = #-2 + W2\n",
+     "W0[GRAPH] = -2 + W2[GRAPH]\n"},
+    {SC_OPE, "Result=W0|Left=W1|Right=1.5|Operator=3", "\tEXPR W0 = W1 / 1.5\n", "W0 = W1 / 1.5\n"},
+    {SC_OPE, "Result=W0|Left=W1|Right=W2", "\tEXPR W0 = W1  W2\n", kError},
+    {SC_CALL, "m_routine=INIT: x", "\tSUB INIT\n", "サブルーチン呼び出し:'INIT: x'"},
+    {SC_CALL, "m_routine=::A:B", "\tSUB A\n", "サブルーチン呼び出し:'::A:B'"},
+    {SC_CALL, "m_routine=初期化:表", "\tSUB 初期化\n", "サブルーチン呼び出し:'初期化:表'"},
+    {SC_CALL, "", "\tSUB \n", kError},
+    {SC_ACTIONLINK, "m_target=PLC1!Btn1!Push", kLink, "アクションリンクの設定:'PLC1!Btn1'", false, false, true},
+    {SC_ACTIONLINK, "m_target=!B", "\tVALSET _MODE_ACTION_LINK #1\n\tSUB B\n\tVALSET _MODE_ACTION_LINK #0\n",
+     "アクションリンクの設定:''", false, false, true},
+    {SC_ACTIONLINK, "", "\tVALSET _MODE_ACTION_LINK #1\n\tSUB \n\tVALSET _MODE_ACTION_LINK #0\n", kError, false,
+     false, true},
+    {SC_STRING, "Target=TXT1", "", kError},
+    {SC_STRING, "Target=TXT1|Operation=0", "BS TXT1\n", "TXT1の末尾削除"},
+    {SC_STRING, "Target=TXT1|Operation=1|Text=a b\nc", "APD 80 TXT1 $a b\nc\n", "TXT1に'a b\nc'を追加"},
+    {SC_STRING, "Target=TXT1[TEXT]|Operation=2|Text=abc", "CP 80 TXT1 $abc\n", "TXT1[TEXT]に'abc'をセット"},
+    {SC_STRING, "Target=TXT1|Operation=3|Source=TXT2", "APD 80 TXT1 TXT2\n", "TXT1にTXT2を追加"},
+    {SC_STRING, "Target=TXT1|Operation=4", "CP 80 TXT1 \n", kError},
+    {SC_STRING, "Target=TXT1|Operation=5|Source=W0|Source.aux=0x42", "FMT 7 2 3 TXT1 W0\n",
+     "TXT1にW0を書式化してセット"},
+    {SC_STRING, "Target=TXT1|Operation=5|Source=12", "FMT 6 0 3 TXT1 #12\n", "TXT1に#12を書式化してセット"},
+    {SC_STRING, "Target=TXT1|Operation=5|Source=W0|Source.aux=0xA2", "FMT 13 2 3 TXT1 W0\n", kError},
+    // Fraction digits of 16 or more spill into the integer digits: 1 and 16 pack to 2 and 0.
+    {SC_STRING, "Target=TXT1|Operation=5|Source=W0|Source.aux=32", "FMT 2 0 3 TXT1 W0\n",
+     "TXT1にW0を書式化してセット"},
+    {SC_STRING, "Target=TXT1|Operation=6|Source.aux=0", "BS_ESC TXT1\n", "TXT1の末尾削除(ESC対応)"},
+    {SC_STRING, "Operation=6", "BS_ESC \n", kError},
+    {SC_STRING, "Target=TXT1|Operation=7|Source=W0", "", ""},
+    {SC_STRING, "Target=文字|Operation=1|Text=表示", "APD 80 \x95\xB6\x8E\x9A $表示\n", "文字に'表示'を追加", false,
+     true},
+    {SC_REFSH, "", "\tREFSH\n", ""},
+    {SC_SETGRAPHMEM, "GraphMem=GR1|Position=IDX|Value=5", kWrite, "GR1[位置指定:IDX]#5 を書き込み\n"},
+    {SC_SETGRAPHMEM, "GraphMem=GR1[GRAPH]|Position=3|Value=W0|Access=1", kRead, "GR1[位置指定:#3]W0 に読み出し\n"},
+    {SC_SETGRAPHMEM, "GraphMem=GR1|Value=W0|Access=1", "\tEDIM tmpAddr w\n\tEXPR tmpAddr=&GR1+\n\tMOV W0 b(tmpAddr)\n",
+     kError},
+    {SC_LABEL, "m_name=終 了", "\tR_LBL _[NAME]_[EVENT]_終 了\n", "分岐先ラベル:'終 了'"},
+    {SC_LABEL, "", "\tR_LBL _[NAME]_[EVENT]_\n", kError},
+    {SC_ACTIONEXIT, "", "\tR_JP _[NAME]_[EVENT]_Exit\n", ""},
+};
+
+class ScriptAndCaption : public testing::TestWithParam<Row> {};
+
+TEST_P(ScriptAndCaption, AreExactlyTheKindsTemplates)
+{
+    const Row& row = GetParam();
+    SCOPED_TRACE(row.settings);
+    FakeHost host;
+    host.layers = row.layers;
+    if (row.fontBuilder)
+        host.features["WIZ_FONTBUILDER"] = {};
+    CStepchainData list;
+    std::unique_ptr<IStepchain> action(Make(list, row.type, row.settings));
+    const std::string script = row.fontBuilder ? std::string(row.script) : Sj(row.script);
+    // Any key but "INITIAL" and "INTERVAL" is the main pass.
+    EXPECT_EQ(action->ExportStr("_Btn_[EVENT]_L0_", nullptr), script);
+    EXPECT_EQ(action->ExportStr("initial", nullptr), script);
+    EXPECT_EQ(action->ExportStr("INITIAL", nullptr), row.initialToo ? script : "");
+    EXPECT_EQ(action->ExportStr("INTERVAL", nullptr), "");
+    EXPECT_EQ(action->GetCaption(), Sj(row.caption));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ScriptAndCaption, testing::ValuesIn(kRows));
+
+}

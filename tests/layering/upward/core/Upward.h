@@ -1,0 +1,4 @@
+#pragma once
+
+#include "core/IStepchain.h"
+#include "actions/CSCAction.h"

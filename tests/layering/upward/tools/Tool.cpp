@@ -1,0 +1,3 @@
+#include "support/FakeHost.h"
+#include "core/CStepchainData.h"
+#include "ui/Editor.h"
