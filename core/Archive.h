@@ -6,11 +6,7 @@
 #include <string>
 #include <string_view>
 
-using BYTE = uint8_t;
-using WORD = uint16_t;
-using LONG = int32_t;
-using DWORD = uint32_t;
-using BOOL = int;
+#include "host/WinTypes.h"
 
 // A failure of the archive, with the kind of failure and where it happened.
 class CArchiveException : public std::runtime_error {

@@ -1,64 +1,25 @@
 #include "core/Cp932.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <stdexcept>
+
+#include "host/Cp932Utf8.h"
+#include "host/Iconv.h"
 
 namespace cp932 {
 
 namespace {
 
-// One iconv descriptor per direction, opened on first use. Everything runs
-// on one thread, so a shared descriptor is safe.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : m_cd(iconv_open(to, from))
-    {
-        if (m_cd == reinterpret_cast<iconv_t>(-1))
-            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " + to);
-    }
-    ~Converter() { iconv_close(m_cd); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-
-    // Converts one whole character; false when it has no form in the target.
-    bool Convert(std::string_view in, std::string& out)
-    {
-        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
-        char buffer[16];
-        char* src = const_cast<char*>(in.data());
-        size_t srcLeft = in.size();
-        char* dst = buffer;
-        size_t dstLeft = sizeof buffer;
-        if (iconv(m_cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<size_t>(-1) || srcLeft != 0)
-            return false;
-        if (iconv(m_cd, nullptr, nullptr, &dst, &dstLeft) == static_cast<size_t>(-1))
-            return false;
-        out.append(buffer, static_cast<size_t>(dst - buffer));
-        return true;
-    }
-
-private:
-    iconv_t m_cd;
-};
-
-Converter& ToUtf8Converter()
+// One descriptor per direction, opened on first use. Everything runs on one
+// thread, so a shared descriptor is safe.
+IconvConverter& FromUtf16Converter()
 {
-    static Converter converter("UTF-8", "CP932");
+    static IconvConverter converter("CP932", "UTF-16LE");
     return converter;
 }
 
-Converter& FromUtf16Converter()
+IconvConverter& FromUtf8Converter()
 {
-    static Converter converter("CP932", "UTF-16LE");
-    return converter;
-}
-
-Converter& FromUtf8Converter()
-{
-    static Converter converter("CP932", "UTF-8");
+    static IconvConverter converter("CP932", "UTF-8");
     return converter;
 }
 
@@ -165,33 +126,12 @@ std::string DropFirstChar(std::string_view text)
     return text.empty() ? std::string() : std::string(text.substr(CharLength(text, 0)));
 }
 
-std::string ToUTF8(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size() * 3 / 2);
-    Converter& converter = ToUtf8Converter();
-    for (size_t pos = 0; pos < text.size();) {
-        const auto c = static_cast<unsigned char>(text[pos]);
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-            ++pos;
-            continue;
-        }
-        const size_t len = IsLeadByte(c) ? 2 : 1;
-        if (pos + len <= text.size() && converter.Convert(text.substr(pos, len), out)) {
-            pos += len;
-        } else {
-            out.push_back('?');
-            ++pos;
-        }
-    }
-    return out;
-}
+std::string ToUTF8(std::string_view text) { return Cp932ToUtf8(text); }
 
 std::string FromUTF16LE(std::string_view bytes)
 {
     std::string out;
-    Converter& converter = FromUtf16Converter();
+    IconvConverter& converter = FromUtf16Converter();
     const size_t units = bytes.size() / 2;
     auto unit = [&](size_t i) {
         return static_cast<unsigned>(static_cast<unsigned char>(bytes[2 * i])) |
@@ -223,7 +163,7 @@ std::string FromUTF8(std::string_view text, bool* lossless)
     std::string out;
     out.reserve(text.size());
     bool all = true;
-    Converter& converter = FromUtf8Converter();
+    IconvConverter& converter = FromUtf8Converter();
     for (size_t pos = 0; pos < text.size();) {
         const auto c = static_cast<unsigned char>(text[pos]);
         if (c < 0x80) {

@@ -3,11 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "host/Cp932Utf8.h"
+
 // Text held as CP932 bytes, and the conversions to and from it.
 namespace cp932 {
 
 // A byte that begins a two-byte character together with the byte after it.
-inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+inline bool IsLeadByte(unsigned char c) { return IsCp932LeadByte(c); }
 
 // Length in bytes of the character that begins at `pos` (1 or 2).
 size_t CharLength(std::string_view text, size_t pos);

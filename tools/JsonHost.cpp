@@ -131,10 +131,8 @@ std::unique_ptr<JsonHost> JsonHost::FromJson(const std::string& text)
             host->m_memories[Text(json(name), where)] = static_cast<int>(kind);
         }
     }
-    // The objects serve the editor's action-link chooser, which the command
-    // line never opens; they are still checked so a bad description is told.
     if (doc.contains("objects"))
-        Texts(doc["objects"], "objects");
+        host->m_objects = Texts(doc["objects"], "objects");
     if (doc.contains("subroutines"))
         host->m_subroutines = Texts(doc["subroutines"], "subroutines");
     return host;

@@ -22,10 +22,15 @@ public:
 
     intptr_t OnMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam) override;
 
+    // The memories (CP932 name -> type) and the action-link targets (CP932).
+    const std::map<std::string, int>& Memories() const { return m_memories; }
+    const std::vector<std::string>& Objects() const { return m_objects; }
+
 private:
     bool m_layers = false;
     bool m_fontBuilder = false;
     std::optional<ProjectSettings> m_settings = ProjectSettings{};
     std::map<std::string, int> m_memories;
     std::vector<std::string> m_subroutines;
+    std::vector<std::string> m_objects;
 };

@@ -93,7 +93,12 @@ void CVXMemEditSC::Refuse(const QString& message)
     setText(m_lastText);
 }
 
-bool CVXMemEditSC::CheckOnOk() { return text() == m_acceptedText || CheckMemoryName(); }
+bool CVXMemEditSC::CheckOnOk()
+{
+    const bool unchanged = text() == m_acceptedText && m_refuseNumber == m_acceptedRefuseNumber &&
+                           m_kindMask == m_acceptedKindMask;
+    return unchanged || CheckMemoryName();
+}
 
 bool CVXMemEditSC::CheckMemoryName()
 {

@@ -22,10 +22,16 @@ public:
     // The check of OK: the same, for a text other than the one the field
     // was opened with or last accepted. A name the user did not touch stands,
     // so a dialog opened on a name the host no longer knows can still be
-    // confirmed without registering it.
+    // confirmed without registering it; but not when the field has since
+    // changed what it takes (a value that became a destination).
     bool CheckOnOk();
     // The text stands as it is now (the dialog has just put it there).
-    void Accept() { m_acceptedText = text(); }
+    void Accept()
+    {
+        m_acceptedText = text();
+        m_acceptedRefuseNumber = m_refuseNumber;
+        m_acceptedKindMask = m_kindMask;
+    }
 
     // Gives the focus back to the field without remembering its text anew.
     void TakeFocusBack();
@@ -57,4 +63,6 @@ private:
     // getting the focus back must not take that text for the accepted one.
     bool m_leftUnchecked = false;
     QString m_acceptedText;
+    int32_t m_acceptedRefuseNumber = 0;
+    uint32_t m_acceptedKindMask = KIND_MEMORY_BIT;
 };

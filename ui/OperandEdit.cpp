@@ -35,9 +35,9 @@ void OperandEdit::Load()
 bool OperandEdit::Store()
 {
     QString text = m_edit->text();
-    if (text == m_loaded)
+    if (text == m_loaded || (m_keepsWhileDisabled && !isEnabled()))
         return true;
-    if (text.startsWith(u'#'))
+    if (!m_keepsHash && text.startsWith(u'#'))
         text.remove(0, 1);
     std::string name;
     if (!ui::ToCp932(text, &name))

@@ -21,15 +21,22 @@ public:
     QPushButton* PickButton() const { return m_pick; }
     CVXMemNode* Node() const { return m_node; }
     uint32_t Filter() const { return m_filter; }
+    // For a field whose list of memories depends on another control.
+    void SetFilter(uint32_t filter) { m_filter = filter; }
 
     // When set, a memory the field's check accepted gives the operand its kind.
     bool m_takesKind = false;
+    // When set, the text is stored as typed, a leading "#" included.
+    bool m_keepsHash = false;
+    // When set, a disabled field (its setting does not apply) leaves the operand as it was.
+    bool m_keepsWhileDisabled = false;
 
     // The operand's name into the field (as stored, without "#").
     void Load();
-    // The field into the operand: a leading "#" is dropped. A field the user
-    // left as loaded keeps the operand's bytes. False (and nothing stored)
-    // when the text holds a character CP932 cannot hold.
+    // The field into the operand: a leading "#" is dropped (unless
+    // m_keepsHash). A field the user left as loaded keeps the operand's
+    // bytes. False (and nothing stored) when the text holds a character
+    // CP932 cannot hold.
     bool Store();
 
 private:

@@ -1,0 +1,38 @@
+cmake_minimum_required(VERSION 3.25)
+
+# The plug-in's dynamic symbol table holds GetType, Create and the list
+# class, and nothing else: nothing of Qt's, of the libraries linked into it,
+# or of the C++ runtime. Run with -DLIBRARY=path -DNM=path.
+execute_process(COMMAND ${NM} -DC --defined-only ${LIBRARY}
+                OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REPLACE "\n" ";" lines "${symbols}")
+set(others "")
+set(members 0)
+foreach(line IN LISTS lines)
+    # "ADDRESS TYPE NAME"; the name may hold blanks.
+    if(NOT line MATCHES "^[0-9a-f]+ [A-Za-z] (.*)$")
+        continue()
+    endif()
+    set(name "${CMAKE_MATCH_1}")
+    if(name STREQUAL "GetType" OR name STREQUAL "Create")
+        list(APPEND wanted "${name}")
+    elseif(name MATCHES "^CStepchainData::" OR name MATCHES "^(vtable|typeinfo|typeinfo name) for CStepchainData$")
+        math(EXPR members "${members} + 1")
+    else()
+        list(APPEND others "${name}")
+    endif()
+endforeach()
+if(others)
+    list(JOIN others "\n  " shown)
+    message(FATAL_ERROR "the plug-in exports more than it should:\n  ${shown}")
+endif()
+if(NOT "GetType" IN_LIST wanted OR NOT "Create" IN_LIST wanted)
+    message(FATAL_ERROR "the plug-in does not export GetType and Create")
+endif()
+if(members LESS 20)
+    message(FATAL_ERROR "the plug-in exports only ${members} symbols of CStepchainData")
+endif()
+message(STATUS "exports: GetType, Create and ${members} symbols of CStepchainData")

@@ -1,0 +1,514 @@
+// The reference host edits list files end to end through the built plug-in:
+// the user's clicks in its property grid, in the module's editor and
+// dialogs, and in the host's own pickers, then the files' bytes.
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+#include <memory>
+#include <nlohmann/json.hpp>
+
+#include "actions/CSCSetValue.h"
+#include "core/CStepchainData.h"
+#include "core/Cp932.h"
+#include "host/HostApi.h"
+#include "host/HostMessages.h"
+#include "host/ModuleWindows.h"
+#include "plugin/Modal.h"
+#include "support/Bytes.h"
+#include "support/Stored.h"
+#include "tools/FileIo.h"
+#include "tools/edit/EditSession.h"
+#include "tools/edit/EditorWindow.h"
+#include "tools/edit/LinkChooser.h"
+#include "tools/edit/MemoryPicker.h"
+#include "tools/edit/PropertyWindow.h"
+#include "tools/textform/TextForm.h"
+
+namespace {
+
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+QString Hex(const std::string& bytes) { return QString::fromStdString(ToHex(bytes)); }
+
+std::string Load(const std::string& path)
+{
+    return QFileInfo::exists(QString::fromStdString(path)) ? ReadWholeFile(path) : std::string();
+}
+
+// The list a file holds, read with the test's own code.
+std::unique_ptr<CStepchainData> ListOf(const std::string& bytes)
+{
+    auto list = std::make_unique<CStepchainData>();
+    if (!bytes.empty()) {
+        CArchive ar(bytes);
+        list->Serialize(ar);
+    }
+    return list;
+}
+
+// Clicks row `row` of the module's editor and chooses kind `kind` there,
+// with `then` driving the settings dialog that opens.
+void ChooseKind(QWidget* editor, int row, const QString& kind, std::function<void(QWidget*)> then)
+{
+    auto* grid = editor->findChild<QTableView*>();
+    auto* kinds = editor->findChild<QComboBox*>();
+    QVERIFY(grid != nullptr && kinds != nullptr);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 1)).center());
+    const int index = kinds->findText(kind);
+    QVERIFY2(index >= 0 && kinds->isVisible(), qPrintable(kind));
+    if (then)
+        WhenModal(then);
+    kinds->setCurrentIndex(index);
+    emit kinds->activated(index);
+}
+
+void Click(QWidget* dialog, const QString& text)
+{
+    QPushButton* button = ButtonWithText(dialog, text);
+    QVERIFY2(button != nullptr, qPrintable(text));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A module window that records the host's messages.
+struct OpenWindow : ModuleWindow {
+    OpenWindow() { OpenModuleWindow(this); }
+    ~OpenWindow() override { CloseModuleWindow(this); }
+    intptr_t OnHostMessage(uint32_t msg, uintptr_t wParam, intptr_t) override
+    {
+        if (msg == hostmsg::RENAME) {
+            const auto* record = reinterpret_cast<const RenameRecord*>(wParam);
+            renames.push_back(record->oldName + ">" + record->newName);
+        }
+        return 0;
+    }
+    std::vector<std::string> renames;
+};
+
+}
+
+class ReferenceHostTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void editsAListFileEndToEnd_data();
+    void editsAListFileEndToEnd();
+    void registeredMemoryIsKeptOnOk_data();
+    void registeredMemoryIsKeptOnOk();
+    void cancelLeavesTheFileAsItWas_data();
+    void cancelLeavesTheFileAsItWas();
+    void renameReachesTheOpenEditorAndBothFiles();
+    void answersTheModulesMessages();
+    void memoryPickerListsWhatTheFilterAllows_data();
+    void memoryPickerListsWhatTheFilterAllows();
+    void linkChooserOffersTheObjects();
+    void refusesToStart_data();
+    void refusesToStart();
+
+private:
+    void Open(const std::string& list, bool owner = false);
+    // Clicks the property's "設定" button with `drive` handling the editor.
+    void EditWith(std::function<void(QWidget*)> drive);
+    std::string Path(const char* name) const { return m_dir->filePath(name).toStdString(); }
+
+    QTemporaryDir m_settings;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::string m_hostPath;
+    std::unique_ptr<EditSession> m_session;
+    std::unique_ptr<EditorWindow> m_window;
+};
+
+void ReferenceHostTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+}
+
+void ReferenceHostTest::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_hostPath = Path("host.json");
+    QVERIFY(QFile::copy(STEPCHAIN_EXAMPLES "/host.json", QString::fromStdString(m_hostPath)));
+    QFile(QString::fromStdString(m_hostPath)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void ReferenceHostTest::cleanup()
+{
+    m_window.reset();
+    m_session.reset();
+    m_dir.reset();
+}
+
+void ReferenceHostTest::Open(const std::string& list, bool owner)
+{
+    EditOptions options;
+    options.list = list;
+    options.host = m_hostPath;
+    options.plugin = STEPCHAIN_PLUGIN;
+    if (owner)
+        options.owner = "Btn1";
+    m_session = std::make_unique<EditSession>(options);
+    m_window = std::make_unique<EditorWindow>(*m_session);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QCoreApplication::processEvents();
+    // The property's button sits at the right end of its value cell, once the window has its size.
+    PropertyGrid* grid = m_window->Properties()->Grid();
+    QPushButton* button = ButtonWithText(m_window.get(), Utf8("設定"));
+    QVERIFY(button != nullptr && button->isVisible());
+    const QRect cell = grid->visualRect(grid->model()->index(0, 1));
+    QCOMPARE(button->mapTo(m_window.get(), QPoint(button->width(), button->height())),
+             grid->viewport()->mapTo(m_window.get(), cell.bottomRight() + QPoint(1, 1)));
+}
+
+void ReferenceHostTest::EditWith(std::function<void(QWidget*)> drive)
+{
+    QPushButton* button = ButtonWithText(m_window.get(), Utf8("設定"));
+    QVERIFY(button != nullptr && button->isVisible());
+    bool driven = false;
+    WhenModal([&](QWidget* editor) {
+        drive(editor);
+        driven = true;
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(driven);
+}
+
+void ReferenceHostTest::editsAListFileEndToEnd_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<bool>("owner");
+    QTest::newRow("sample list, the host takes it") << "flow.stepchain" << false;
+    QTest::newRow("sample list, owned") << "flow.stepchain" << true;
+    QTest::newRow("new file") << "" << false;
+    QTest::newRow("text form") << "flow.json" << false;
+}
+
+// Open, "設定", a new row, a set value through its dialog, its destination
+// through the host's memory picker, OK: the file holds the list with the
+// set value appended, in the form it had.
+void ReferenceHostTest::editsAListFileEndToEnd()
+{
+    QFETCH(QString, start);
+    QFETCH(bool, owner);
+    const bool textForm = start.endsWith(".json");
+    const std::string list = Path(start.isEmpty() ? "new.stepchain" : qPrintable(start));
+    const std::string sample = ReadWholeFile(STEPCHAIN_EXAMPLES "/flow.stepchain");
+    if (textForm)
+        WriteFileAtomically(list, textform::Dump(*ListOf(sample)));
+    else if (!start.isEmpty())
+        WriteFileAtomically(list, sample);
+    auto expected = ListOf(start.isEmpty() ? std::string() : sample);
+    auto* setValue = static_cast<CSCSetValue*>(expected->CreateSC(SC_SETVALUE));
+    setValue->Dest.m_name = "W1";
+    setValue->Source.m_name = "5";
+    expected->AddSC(setValue);
+
+    Open(list, owner);
+    const int rows = static_cast<int>(m_session->Value().GetCount());
+    EditWith([&](QWidget* editor) {
+        ChooseKind(editor, rows, Utf8("値セット"), [](QWidget* dialog) {
+            const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+            QVERIFY(fields.size() == 2);
+            WhenModal([](QWidget* picker) {
+                auto* memories = picker->findChild<QTreeWidget*>();
+                QVERIFY(memories != nullptr);
+                const QList<QTreeWidgetItem*> found = memories->findItems("W1", Qt::MatchExactly);
+                QVERIFY(found.size() == 1);
+                memories->setCurrentItem(found.front());
+                Click(picker, "OK");
+            });
+            Click(dialog, Utf8("▼"));
+            QCOMPARE(fields[0]->text(), Utf8("W1"));
+            fields[1]->setText("5");
+            Click(dialog, Utf8("OK"));
+        });
+        Click(editor, Utf8("OK"));
+    });
+
+    const std::string written = Load(list);
+    if (textForm) {
+        auto read = textform::Build(written);
+        QCOMPARE(Hex(StoredBytes(*read)), Hex(StoredBytes(*expected)));
+    } else {
+        QCOMPARE(Hex(written), Hex(StoredBytes(*expected)));
+    }
+    const QString caption = m_window->Properties()->Grid()->item(0, 1)->text();
+    QCOMPARE(caption, Utf8("(%1件設定済)").arg(rows + 1));
+}
+
+void ReferenceHostTest::registeredMemoryIsKeptOnOk_data()
+{
+    QTest::addColumn<bool>("confirm");
+    QTest::newRow("edit confirmed") << true;
+    QTest::newRow("edit cancelled") << false;
+}
+
+// A destination the host does not know, answered Yes to "add it as a
+// user-defined memory?", is in HOST.json once the edit is confirmed.
+void ReferenceHostTest::registeredMemoryIsKeptOnOk()
+{
+    QFETCH(bool, confirm);
+    Open(Path("new.stepchain"));
+    const std::string before = Load(m_hostPath);
+    EditWith([&](QWidget* editor) {
+        ChooseKind(editor, 0, Utf8("値セット"), [](QWidget* dialog) {
+            const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+            QVERIFY(fields.size() == 2);
+            fields[0]->setText("NEW1");
+            fields[1]->setText("5");
+            bool asked = false;
+            WhenModal([&](QWidget* box) {
+                auto* question = qobject_cast<QMessageBox*>(box);
+                QVERIFY(question != nullptr && question->text().contains("NEW1"));
+                question->button(QMessageBox::Yes)->click();
+                asked = true;
+            });
+            Click(dialog, Utf8("OK"));
+            QVERIFY(asked);
+        });
+        bool found = false;
+        QCOMPARE(host::LookupMemory("NEW1", &found), 0);
+        QVERIFY(found);
+        Click(editor, confirm ? Utf8("OK") : Utf8("キャンセル"));
+    });
+    const auto host = nlohmann::json::parse(Load(m_hostPath));
+    if (confirm)
+        QCOMPARE(host["memories"]["NEW1"].get<int>(), 0);
+    else
+        QCOMPARE(Hex(Load(m_hostPath)), Hex(before));
+}
+
+void ReferenceHostTest::cancelLeavesTheFileAsItWas_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("sample list") << true;
+    QTest::newRow("new file") << false;
+}
+
+void ReferenceHostTest::cancelLeavesTheFileAsItWas()
+{
+    QFETCH(bool, exists);
+    const std::string list = Path("flow.stepchain");
+    const QString file = QString::fromStdString(list);
+    if (exists) {
+        QVERIFY(QFile::copy(STEPCHAIN_EXAMPLES "/flow.stepchain", file));
+        QFile(file).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+    const QDateTime before = QFileInfo(file).lastModified();
+    const std::string bytes = Load(list);
+
+    Open(list);
+    EditWith([&](QWidget* editor) {
+        ChooseKind(editor, static_cast<int>(m_session->Value().GetCount()), Utf8("アクション終了"), nullptr);
+        Click(editor, Utf8("キャンセル"));
+    });
+
+    QCOMPARE(QFileInfo::exists(file), exists);
+    QCOMPARE(Hex(Load(list)), Hex(bytes));
+    QCOMPARE(QFileInfo(file).lastModified(), before);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), exists ? 2 : 1);
+}
+
+// In the set-value dialog of row 1, the host's memory picker renames W0:
+// the open dialog, the editor's working copy, HOST.json and the list file
+// all take the new name, and OK keeps it.
+void ReferenceHostTest::renameReachesTheOpenEditorAndBothFiles()
+{
+    const std::string list = Path("mixed.stepchain");
+    const std::string sample = ReadWholeFile(STEPCHAIN_EXAMPLES "/mixed.stepchain");
+    WriteFileAtomically(list, sample);
+    auto expected = ListOf(sample);
+    QCOMPARE(expected->MemSync("W0", "W5"), 1);
+
+    Open(list);
+    EditWith([&](QWidget* editor) {
+        auto* grid = editor->findChild<QTableView*>();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 1)).center());
+        WhenModal([&](QWidget* dialog) {
+            const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+            QVERIFY(fields.size() == 2 && fields[0]->text() == "W0");
+            WhenModal([](QWidget* picker) {
+                auto* memories = picker->findChild<QTreeWidget*>();
+                QVERIFY(memories != nullptr && memories->currentItem() != nullptr);
+                QCOMPARE(memories->currentItem()->text(0), Utf8("W0"));
+                WhenModal([](QWidget* ask) {
+                    auto* input = qobject_cast<QInputDialog*>(ask);
+                    QVERIFY(input != nullptr);
+                    input->setTextValue("W5");
+                    input->accept();
+                });
+                Click(picker, "Rename...");
+                QCOMPARE(memories->currentItem()->text(0), Utf8("W5"));
+                Click(picker, "OK");
+            });
+            Click(dialog, Utf8("▼"));
+            QCOMPARE(fields[0]->text(), Utf8("W5"));
+            // The list file took the new name at once.
+            QCOMPARE(Hex(Load(list)), Hex(StoredBytes(*expected)));
+            Click(dialog, Utf8("OK"));
+        });
+        Click(editor, Utf8("設定"));
+        QCOMPARE(grid->model()->index(1, 1).data().toString(), Utf8("条件\tW5 = #5　を満たすときラベル OKに分岐"));
+        Click(editor, Utf8("OK"));
+    });
+
+    QCOMPARE(Hex(Load(list)), Hex(StoredBytes(*expected)));
+    const auto host = nlohmann::json::parse(Load(m_hostPath));
+    QVERIFY(!host["memories"].contains("W0"));
+    QCOMPARE(host["memories"]["W5"].get<int>(), 0);
+}
+
+// Every message the module sends gets the answer HOST.json gives.
+void ReferenceHostTest::answersTheModulesMessages()
+{
+    Open(Path("new.stepchain"));
+    OpenWindow open;
+    const std::string name = cp932::FromUTF8("アクション");
+    QVERIFY(host::CaptionWanted(name, "STEPCHAIN"));
+    QVERIFY(host::HasLayers());
+    QCOMPARE(host::ReadProjectSettings().ModelName, std::string("PW-CAVO10"));
+    QCOMPARE(host::ReadProjectSettings().RepeatInterval, 10u);
+    std::vector<std::string> subroutines;
+    host::QueryFeature("WIZ_MODULEREGST", &subroutines);
+    QCOMPARE(subroutines, std::vector<std::string>{"INIT: start-up"});
+    QVERIFY(!host::HasFeature("WIZ_FONTBUILDER"));
+    std::string link = "PLC1!Btn1!Push";
+    host::TranslateLink(&link);
+    QCOMPARE(link, std::string("PLC1!Btn1!Push"));
+    host::NodeCleared(nullptr);
+    QCOMPARE(SendToHost(hostmsg::NODE_LOADED, 0, 0), 0);
+
+    bool found = false;
+    QCOMPARE(host::LookupMemory("TXT1", &found), 2);
+    QVERIFY(found);
+    host::LookupMemory("NEW1", &found);
+    QVERIFY(!found);
+    host::RegisterMemory("NEW1", 2);
+    QCOMPARE(host::LookupMemory("NEW1", &found), 2);
+    QVERIFY(found);
+
+    // The edited list of another property is not this one's.
+    CStepchainData edited;
+    edited.AddSC(edited.CreateSC(SC_REFSH));
+    host::ApplyEditedList(&edited, "other");
+    QCOMPARE(m_session->Value().GetCount(), size_t{0});
+    host::ApplyEditedList(&edited, name);
+    QCOMPARE(m_session->Value().GetCount(), size_t{1});
+
+    // A registered memory is kept once an edit is confirmed.
+    QVERIFY(!nlohmann::json::parse(Load(m_hostPath))["memories"].contains("NEW1"));
+    m_session->Save();
+    QCOMPARE(nlohmann::json::parse(Load(m_hostPath))["memories"]["NEW1"].get<int>(), 2);
+    QCOMPARE(Hex(Load(Path("new.stepchain"))), Hex(StoredBytes(edited)));
+    QVERIFY(open.renames.empty());
+}
+
+void ReferenceHostTest::memoryPickerListsWhatTheFilterAllows_data()
+{
+    QTest::addColumn<uint>("filter");
+    QTest::addColumn<QStringList>("listed");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("ordinary") << 6u << QStringList{"W0", "W1"} << "W1" << "W1";
+    QTest::newRow("text") << 5u << QStringList{"TXT1"} << "TXT1[TEXT]" << "TXT1[TEXT]";
+    QTest::newRow("graph") << 3u << QStringList{"GR1"} << "" << "GR1[GRAPH]";
+    QTest::newRow("ordinary or text") << 0x40000004u << QStringList{"TXT1", "W0", "W1"} << "W0" << "W0";
+    QTest::newRow("any other code") << 0u << QStringList{"GR1", "TXT1", "W0", "W1"} << "" << "";
+}
+
+void ReferenceHostTest::memoryPickerListsWhatTheFilterAllows()
+{
+    QFETCH(uint, filter);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, start);
+    QFETCH(QString, chosen);
+    Open(Path("new.stepchain"));
+    std::string text = start.toStdString();
+    const std::string owner = "Btn1";
+    WhenModal([&](QWidget* picker) {
+        auto* memories = picker->findChild<QTreeWidget*>();
+        QStringList names;
+        for (int i = 0; i < memories->topLevelItemCount(); ++i)
+            names << memories->topLevelItem(i)->text(0);
+        QCOMPARE(names, listed);
+        if (memories->currentItem() == nullptr && !chosen.isEmpty())
+            memories->setCurrentItem(memories->topLevelItem(0));
+        Click(picker, chosen.isEmpty() ? "Cancel" : "OK");
+    });
+    const bool picked = host::RequestPicker(PickerRequest{&text, &owner, filter, m_window.get()}, m_window.get());
+    QCOMPARE(picked, !chosen.isEmpty());
+    QCOMPARE(QString::fromStdString(text), chosen.isEmpty() ? start : chosen);
+}
+
+void ReferenceHostTest::linkChooserOffersTheObjects()
+{
+    Open(Path("new.stepchain"));
+    for (const bool confirm : {true, false}) {
+        std::string text = "PLC1!";
+        WhenModal([&](QWidget* chooser) {
+            auto* dialog = qobject_cast<LinkChooser*>(chooser);
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->Choice(), std::string("PLC1!Btn1!Push"));
+            Click(chooser, confirm ? "OK" : "Cancel");
+        });
+        QCOMPARE(host::RequestActionLink(m_window.get(), &text), confirm);
+        QCOMPARE(text, std::string(confirm ? "PLC1!Btn1!Push" : "PLC1!"));
+    }
+}
+
+void ReferenceHostTest::refusesToStart_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    const QString examples = STEPCHAIN_EXAMPLES;
+    QTest::newRow("no plug-in") << QStringList{"--plugin", "missing.so"} << "missing.so: the plug-in does not exist";
+    QTest::newRow("another type key") << QStringList{"--plugin", STEPCHAIN_OTHER_MODULE}
+                                      << "is a property module of type 'OTHER', not STEPCHAIN";
+    QTest::newRow("not a module") << QStringList{"--plugin", STEPCHAIN_HOST_LIBRARY}
+                                  << "is not a property module: it has no GetType or Create";
+    QTest::newRow("unreadable list") << QStringList{"--plugin", STEPCHAIN_PLUGIN, "--host", examples + "/host.json"}
+                                     << "list.stepchain: bad format while reading row 1";
+    QTest::newRow("bad host") << QStringList{"--plugin", STEPCHAIN_PLUGIN, "--host", "list.stepchain"}
+                              << "list.stepchain: not valid JSON";
+    QTest::newRow("bad limit") << QStringList{"--plugin", STEPCHAIN_PLUGIN, "--limit", "0x1G"}
+                               << "the limit word '0x1G' is not";
+}
+
+// One line on the error output and exit code 2; the list is left as it was.
+void ReferenceHostTest::refusesToStart()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const QString list = m_dir->filePath("list.stepchain");
+    const std::string junk("\x01\x00\xEE junk", 8);
+    WriteFileAtomically(list.toStdString(), junk);
+    const QDateTime before = QFileInfo(list).lastModified();
+
+    QProcess process;
+    process.setWorkingDirectory(m_dir->path());
+    process.start(STEPCHAIN_EDIT, QStringList{"list.stepchain"} + arguments);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 2);
+    const QString error = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(error.startsWith("stepchain-edit: ") && error.contains(message), qPrintable(error));
+    QCOMPARE(error.count('\n'), 1);
+    QCOMPARE(Hex(ReadWholeFile(list.toStdString())), Hex(junk));
+    QCOMPARE(QFileInfo(list).lastModified(), before);
+}
+
+QTEST_MAIN(ReferenceHostTest)
+#include "ReferenceHostTest.moc"
