@@ -48,6 +48,23 @@ protected:
     }
 };
 
+// Painting asks the label checks of every row on screen; one scope lets
+// them share one index of the list instead of each walking all of it.
+class ListGrid : public QTableView {
+public:
+    ListGrid(CStepchainData* list, QWidget* parent) : QTableView(parent), m_list(list) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        CStepchainData::CheckScope scope(*m_list);
+        QTableView::paintEvent(event);
+    }
+
+private:
+    CStepchainData* m_list;
+};
+
 // Frees the actions of a paste that did not go into the list.
 struct OwnedActions {
     StepchainArray actions;
@@ -94,7 +111,7 @@ void CStepchainDlg::BuildControls()
     m_undo = new QUndoStack;
 
     m_model = new StepchainModel(&m_working, this);
-    m_grid = new QTableView(this);
+    m_grid = new ListGrid(&m_working, this);
     m_grid->setModel(m_model);
     m_grid->setItemDelegateForColumn(StepchainModel::DetailColumn, new DetailDelegate(m_grid));
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -3,6 +3,7 @@
 #include <QBrush>
 
 #include "core/Texts.h"
+#include "ui/RowReasons.h"
 #include "ui/UiText.h"
 
 StepchainModel::StepchainModel(CStepchainData* list, QObject* parent)
@@ -71,6 +72,10 @@ QVariant StepchainModel::data(const QModelIndex& index, int role) const
     case Qt::BackgroundRole:
         if (index.column() == DetailColumn)
             return QBrush(action->IsInvalid() != 0 ? InvalidColor() : QColor(Qt::white));
+        return {};
+    case Qt::ToolTipRole:
+        if (index.column() == DetailColumn && action->IsInvalid() != 0)
+            return RowReasons(action);
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));

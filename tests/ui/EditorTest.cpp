@@ -480,6 +480,22 @@ private slots:
         QCOMPARE(Cell(*editor, 2, 1), ui::FromCp932(Format(T(Txt::LabelCaption), {"X"}) + T(Txt::LabelDuplicate)));
     }
 
+    // A red detail cell tells why, in the actions' own words; other cells say nothing.
+    void tooltipGivesTheReasons()
+    {
+        UiTestHost host;
+        CStepchainData source;
+        Fill(source, {"L:", "L:A", "V:W1", "L:A"});
+        auto editor = OpenEditor(source);
+        const auto tip = [&](int row) {
+            return editor->Model()->data(editor->Model()->index(row, Model::DetailColumn), Qt::ToolTipRole).toString();
+        };
+        QCOMPARE(tip(0), QString::fromUtf8("ラベル名が未入力です"));
+        QCOMPARE(tip(1), QString::fromUtf8("ラベル名'A'は4行目でも使われています"));
+        QCOMPARE(tip(2), QString());
+        QCOMPARE(editor->Model()->data(editor->Model()->index(0, Model::KindColumn), Qt::ToolTipRole), QVariant());
+    }
+
     void renameMessage()
     {
         UiTestHost host;
