@@ -32,9 +32,19 @@ Plugin::Plugin(const std::string& path)
         const std::string open = path.find('/') == std::string::npos ? "./" + path : path;
         m_handle = dlopen(open.c_str(), RTLD_NOW | RTLD_LOCAL);
     } else {
-        const std::filesystem::path beside = ProgramDirectory() / FILE_NAME;
-        std::error_code error;
-        m_where = std::filesystem::exists(beside, error) ? beside.string() : FILE_NAME;
+        // Beside the program, then where an installation puts it. Only then the
+        // run path: a dlopen that a sanitizer's runtime intercepts searches the
+        // runtime's run path instead of the program's.
+        const std::filesystem::path program = ProgramDirectory();
+        m_where = FILE_NAME;
+        for (const std::filesystem::path& candidate :
+             {program / FILE_NAME, program / STEPCHAIN_INSTALLED_PLUGIN_DIR / FILE_NAME}) {
+            std::error_code error;
+            if (!program.empty() && std::filesystem::exists(candidate, error)) {
+                m_where = candidate.lexically_normal().string();
+                break;
+            }
+        }
         m_handle = dlopen(m_where.c_str(), RTLD_NOW | RTLD_LOCAL);
     }
     if (m_handle == nullptr)
