@@ -137,7 +137,7 @@ TEST(List, MemSyncRenamesWholeNamesAndLeadingDeviceNames)
         {{{"M1", ""}}, "NONE", "M3", 0, "M1 "},
         {{{"PLC1.D0", "PLC10.D0"}, {"%SER%PLC1.D0", "W_PLC1.D0"}, {"PLC1.PLC1", ""}}, "*PLC1", "PLC2", 0,
          "PLC2.D0 PLC10.D0 @*PLC1>PLC2|%SER%PLC1.D0 W_PLC1.D0 @*PLC1>PLC2|PLC2.PLC1  @*PLC1>PLC2"},
-        // Names the host marked are renamed inside; device renames and "%SER%" names also reach each kind.s hook.
+        // Names the host marked are renamed inside; device renames and "%SER%" names also reach each kind's hook.
         {{{"\x1A" "AB+AB", ""}}, "\x1A" "AB", "CD", 1, "\x1A" "CD+CD "},
         {{{"\x1A" "AB", ""}}, "%SER%X", "Y", 1, "\x1A" "AB  @%SER%X>Y"}};
     for (const auto& [before, from, to, result, after] : cases) {
