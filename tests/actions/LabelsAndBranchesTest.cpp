@@ -10,10 +10,8 @@ namespace {
 
 CSCLabel* AddLabel(CStepchainData& list, const std::string& name)
 {
-    auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-    label->m_name = name;
-    list.AddSC(label);
-    return label;
+    list.AddSC(Make(list, SC_LABEL, "m_name=" + name));
+    return static_cast<CSCLabel*>(list.GetActions().back());
 }
 
 TEST(Label, ASecondLabelOfTheNameIsInvalidAndSaysSo)

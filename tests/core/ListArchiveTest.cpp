@@ -3,16 +3,10 @@
 #include "actions/CSCLabel.h"
 #include "core/CStepchainData.h"
 #include "support/Bytes.h"
+#include "support/Settings.h"
 #include "support/Stored.h"
 
 namespace {
-
-IStepchain* Label(CStepchainData& list, const std::string& name)
-{
-    auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-    label->m_name = name;
-    return label;
-}
 
 TEST(ListArchive, ExactBytes)
 {
@@ -23,12 +17,12 @@ TEST(ListArchive, ExactBytes)
     for (const auto& [types, hex] : cases) {
         CStepchainData list;
         for (int type : types)
-            list.AddSC(type == SC_LABEL ? Label(list, "ABC") : list.CreateSC(type));
+            list.AddSC(Make(list, type, type == SC_LABEL ? "m_name=ABC" : ""));
         EXPECT_EQ(ToHex(StoredBytes(list)), hex);
     }
     CStepchainData six;
     for (const char* name : {"A", "B", "C", "D", "E", "F"})
-        six.AddSC(Label(six, name));
+        six.AddSC(Make(six, SC_LABEL, std::string("m_name=") + name));
     CArchive rows;
     six.SerializeOut(rows, 2, 4);
     EXPECT_EQ(ToHex(rows.GetStored()), "03 00 0D 01 43 0D 01 44 0D 01 45");
@@ -37,7 +31,7 @@ TEST(ListArchive, ExactBytes)
 TEST(ListArchive, LoadsWhatItStoresAndAppends)
 {
     CStepchainData list;
-    list.AddSC(Label(list, Sj("ラベル 1")));
+    list.AddSC(Make(list, SC_LABEL, "m_name=ラベル 1"));
     list.AddSC(list.CreateSC(SC_REFSH));
     list.AddSC(list.CreateSC(SC_ACTIONEXIT));
     CStepchainData loaded;

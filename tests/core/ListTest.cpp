@@ -2,20 +2,13 @@
 
 #include "actions/CSCCalc.h"
 #include "actions/CSCCalcTime.h"
-#include "actions/CSCLabel.h"
 #include "core/CStepchainData.h"
 #include "support/Bytes.h"
 #include "support/FakeHost.h"
+#include "support/Settings.h"
 #include "support/TestActions.h"
 
 namespace {
-
-void AddLabel(CStepchainData& list, const std::string& name)
-{
-    auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-    label->m_name = name;
-    list.AddSC(label);
-}
 
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
@@ -65,7 +58,7 @@ TEST(List, CopyAndCompare)
     CStepchainData source;
     source.SetOwnerObj(&other);
     source.SetLimit(0x24);
-    AddLabel(source, "A");
+    source.AddSC(Make(source, SC_LABEL, "m_name=A"));
     source.AddSC(source.CreateSC(SC_ACTIONEXIT));
     CStepchainData copy;
     copy.SetOwnerObj(&owner);
@@ -170,7 +163,7 @@ TEST(List, EditWithoutUserInterfaceIsCancelled)
     list.AddSC(list.CreateSC(SC_ACTIONEXIT));
     EXPECT_EQ(list.Edit(nullptr, 0, "key"), IDCANCEL);
     EXPECT_EQ(list.GetAt(0)->Edit(nullptr, 0), IDOK);
-    AddLabel(list, "A");
+    list.AddSC(Make(list, SC_LABEL, "m_name=A"));
     EXPECT_EQ(list.GetAt(1)->Edit(nullptr, 0), IDCANCEL);
 }
 

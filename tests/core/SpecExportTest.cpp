@@ -2,10 +2,10 @@
 
 #include <sstream>
 
-#include "actions/CSCLabel.h"
 #include "core/CStepchainData.h"
 #include "core/SpecExport.h"
 #include "support/Bytes.h"
+#include "support/Settings.h"
 #include "support/TestActions.h"
 
 namespace {
@@ -30,9 +30,7 @@ void AddCaptions(CStepchainData& list, const std::vector<std::string>& captions)
 TEST(SpecExport, PropertyRowOfTwoActions)
 {
     CStepchainData list;
-    auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-    label->m_name = "A";
-    list.AddSC(label);
+    list.AddSC(Make(list, SC_LABEL, "m_name=A"));
     list.AddSC(list.CreateSC(SC_ACTIONEXIT));
     const std::string rows = Row(1, "ラベル", "分岐先ラベル:'A'") + Row(2, "アクション終了", "");
     EXPECT_EQ(ExportPropertySpec(list, Sj("押下時")),

@@ -83,8 +83,3 @@ TEST(PropertyBase, ReachesThePropertyWindowOnlyWhenThereIsOne)
     EXPECT_EQ(window.changed, std::vector<IPWProperty*>{&property});
     CPWProperty::m_pDlg = nullptr;
 }
-
-TEST(PropertyBase, ConvertsTextsAsTheCoreDoes)
-{
-    EXPECT_EQ(CPWProperty::ToUTF8("\x83\x65\x83\x58\x83\x67 \x81"), "テスト ?");
-}
