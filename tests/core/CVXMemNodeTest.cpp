@@ -66,6 +66,11 @@ TEST(MemNode, SecondTextAndAuxAreToldApart)
     const CVXMemNode back = Load(bytes);
     EXPECT_EQ(back.m_subName, node.m_subName);
     EXPECT_EQ(back.m_aux, 0x30000);
+    // An empty second text before an aux of 0: the peek sees 00 00 00 00 and reads the text.
+    node.m_subName.clear();
+    node.m_aux = 0;
+    Load(StoredBytes(node), &left);
+    EXPECT_EQ(left, 0u);
 }
 
 TEST(MemNode, NoMarkerOutlivesLoading)

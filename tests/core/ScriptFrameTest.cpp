@@ -65,7 +65,7 @@ TEST(ScriptFrame, SectionedFormReplacesClsIdByEachRowsLabel)
 TEST(ScriptFrame, IncrementalReplacementMatchesTheWholeTextRule)
 {
     const std::vector<std::string> pieces = {"[clsID]", "[cls", "ID]", "[", "]", "x", "\n", "\t",
-                                             "\x83", Sj("ゼ"), "\x83[clsID]", "clsID]", "[c"};
+                                             "\x83", Sj("ゼ"), "\x83[clsID]", "clsID]", "[c", "[clsID"};
     const std::vector<std::string> owners = {"Btn1", "B[clsID]", "\x83", Sj("ゼ"), ""};
     std::mt19937 random(20261206);
     auto text = [&] {
