@@ -71,19 +71,6 @@ TEST(ListArchive, ABadStreamFailsAndKeepsTheActionsReadBefore)
     }
 }
 
-TEST(ListArchive, DirectionIsCheckedBeforeAnythingMoves)
-{
-    CStepchainData list;
-    list.AddSC(list.CreateSC(SC_ACTIONEXIT));
-    CArchive loading(Hex("01 00 0F"));
-    EXPECT_THROW(list.SerializeOut(loading, 0, 0), CArchiveException);
-    EXPECT_EQ(loading.GetPosition(), 0u);
-    CArchive storing;
-    StepchainArray into;
-    EXPECT_THROW(list.SerializeIn(storing, &into), CArchiveException);
-    EXPECT_TRUE(storing.GetStored().empty());
-}
-
 TEST(ListArchive, RefusesToStoreMoreThanTheCountHolds)
 {
     CStepchainData list;

@@ -106,7 +106,6 @@ private:
     // The property's row in the grid, with its button laid over it.
     QPushButton* Show(IPWProperty* property);
     QString Cell(int column) const;
-    void Unload();
 
     QTemporaryDir m_settings;
     void* m_module = nullptr;
@@ -143,15 +142,9 @@ void PluginTest::cleanup()
 {
     m_window.reset();
     m_properties.clear();
-    Unload();
-    m_host.reset();
-}
-
-void PluginTest::Unload()
-{
     if (m_module != nullptr)
-        dlclose(m_module);
-    m_module = nullptr;
+        dlclose(std::exchange(m_module, nullptr));
+    m_host.reset();
 }
 
 IPWProperty* PluginTest::Make(CStepchainData* value, IPWObject* owner, int context)
@@ -475,7 +468,7 @@ void PluginTest::unloadingTakesTheButtonAway()
     QVERIFY(!button.isNull());
     m_window->Clear();
     m_properties.clear();
-    Unload();
+    dlclose(std::exchange(m_module, nullptr));
     QVERIFY(button.isNull());
     QVERIFY(ButtonWithText(m_window.get(), Utf8("設定")) == nullptr);
 }
