@@ -29,17 +29,10 @@ const std::string kInterval =
     "\t\t\tIF [clsID].LoopCount= #2 THEN\n\t\t\t\tEXPR [clsID].LoopTime=SYSCOUNT\n\t\t\tELSE\n"
     "\t\t\t\tEXPR [clsID].LoopTime=SYSCOUNT+#20\n\t\t\t\tADD [clsID].LoopCount #1\n\t\t\tENDIF\n\t\tENDIF\n";
 
-struct Case {
-    std::string model;
-    int layerCheck;
-    AutoRepeatSwitches switches;
-    const char* key;
-    std::string expected;
-};
-
 TEST(AutoRepeatScript, Passes)
 {
-    const Case cases[] = {
+    // Model, layer check, switches, key, script.
+    const std::tuple<std::string, int, AutoRepeatSwitches, const char*, std::string> cases[] = {
         {"GP-10", 1, kAll, "_L0_", kBlocking},
         {"GP-10", 0, kAll, "_L0_", cp932::RemoveAll(cp932::RemoveAll(kBlocking, kLayerSave), kLayerTest)},
         {"GP-10", 1, {2, 0, 0}, "_L0_", "\tLOOP W0\n"},
@@ -55,39 +48,32 @@ TEST(AutoRepeatScript, Passes)
         // イ is 83 43: the bytes of CAVO are there, but not from a character's start.
         {Sj("イAVO"), 0, kOff, "_L0_", "\tLOOP W0\n"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [model, layerCheck, switches, key, expected] : cases) {
         FakeHost host;
-        host.settings = {0, 0, 0, 50, 10, 25, c.layerCheck, c.model};
-        EXPECT_EQ(ExportAutoRepeatScript(c.key, c.switches, kStep), c.expected) << c.model << " " << c.key;
+        host.settings = {0, 0, 0, 50, 10, 25, layerCheck, model};
+        EXPECT_EQ(ExportAutoRepeatScript(key, switches, kStep), expected) << model << " " << key;
     }
 }
 
-TEST(AutoRepeatScript, BlockingWithoutBeepOrAccelerationWaitsOneInterval)
+TEST(AutoRepeatScript, OneIntervalWithoutBeepOrAccelerationAndNoRepeatsCountedAtAZeroInterval)
 {
     FakeHost host;
     host.settings.RepeatInterval = 10;
-    const std::string text = ExportAutoRepeatScript("_L0_", {1, 0, 0}, kStep);
-    EXPECT_NE(text.find("\t\t\tIF SYSCOUNT>=_LoopTime THEN\n\t\t\t\tEXPR _LoopTime=SYSCOUNT+#20\n"
+    EXPECT_NE(ExportAutoRepeatScript("_L0_", {1, 0, 0}, kStep)
+                  .find("\t\t\tIF SYSCOUNT>=_LoopTime THEN\n\t\t\t\tEXPR _LoopTime=SYSCOUNT+#20\n"
                         "\t\t\t\tADD _LoopCount #1\n\t\t\t\tEXIT\n"),
-              std::string::npos)
-        << text;
-}
-
-TEST(AutoRepeatScript, ZeroIntervalCountsNoRepeatsBeforeAcceleration)
-{
-    FakeHost host;
-    host.settings.ModelName = "CAVO";
-    host.settings.AccelerationTime = 25;
-    const std::string text = ExportAutoRepeatScript("INTERVAL", kAll, kStep);
-    EXPECT_NE(text.find("LoopCount= #0 THEN\n\t\t\t\tEXPR [clsID].LoopTime=SYSCOUNT\n"), std::string::npos) << text;
+              std::string::npos);
+    host.settings = {0, 0, 0, 0, 0, 25, 0, "CAVO"};
+    EXPECT_NE(ExportAutoRepeatScript("INTERVAL", kAll, kStep)
+                  .find("LoopCount= #0 THEN\n\t\t\t\tEXPR [clsID].LoopTime=SYSCOUNT\n"),
+              std::string::npos);
 }
 
 TEST(AutoRepeatScript, SwitchesWordKeepsOneBitPerSwitch)
 {
-    EXPECT_EQ(PackRepeatWord(1, 1), 3u);
-    EXPECT_EQ(PackRepeatWord(2, 2), 2u);  // a repeat of 2 is off, a beep of 2 is on
-    DWORD repeat = 9;
-    DWORD beep = 9;
+    // A repeat of 2 is off, a beep of 2 is on.
+    EXPECT_EQ(PackRepeatWord(1, 1) * 10 + PackRepeatWord(2, 2), 32u);
+    DWORD repeat = 9, beep = 9;
     UnpackRepeatWord(0xFFFFFFFE, repeat, beep);
     EXPECT_EQ(repeat + beep * 2, 2u);
 }

@@ -47,8 +47,9 @@ TEST(CSCKeypad, ScriptAndCaption)
     CStepchainData list;
     for (const auto& [settings, script, caption] : cases) {
         std::unique_ptr<IStepchain> keypad(Make(list, SC_KEYPAD, settings));
-        if (!script.empty())
+        if (!script.empty()) {
             EXPECT_EQ(keypad->ExportStr("_L0_", nullptr), script);
+        }
         EXPECT_EQ(keypad->ExportStr("INITIAL", nullptr) + keypad->ExportStr("INTERVAL", nullptr), "");
         EXPECT_EQ(keypad->GetCaption(), Sj(caption));
     }

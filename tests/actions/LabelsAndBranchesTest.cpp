@@ -10,10 +10,8 @@ namespace {
 
 CSCLabel* AddLabel(CStepchainData& list, const std::string& name)
 {
-    auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-    label->m_name = name;
-    list.AddSC(label);
-    return label;
+    list.AddSC(Make(list, SC_LABEL, "m_name=" + name));
+    return static_cast<CSCLabel*>(list.GetActions().back());
 }
 
 TEST(Label, ASecondLabelOfTheNameIsInvalidAndSaysSo)
@@ -36,13 +34,8 @@ TEST(Label, ASecondLabelOfTheNameIsInvalidAndSaysSo)
 TEST(Branch, ScriptCaptionAndLabelCheck)
 {
     const char* const jump = "\tR_JP _[NAME]_[EVENT]_A\n";
-    const struct {
-        std::initializer_list<const char*> rows;  // label names; "*" is the branch to label A
-        const char* settings;
-        const char* script;
-        const char* caption;  // UTF-8
-        int code;
-    } cases[] = {
+    // Label names with "*" for the branch to label A, its settings, script, caption and IsInvalid code.
+    const std::tuple<std::vector<std::string>, const char*, const char*, const char*, int> cases[] = {
         {{"*", "A"}, "Condition=2|Subject=W0|Reference=5", "\tCMP >= W0 #5\n\tR_BR _[NAME]_[EVENT]_A\n",
          "条件\tW0 >= #5　を満たすときラベル Aに分岐\n", 0},
         {{"*", "A"}, "Condition=4|Subject=G1[GRAPH]|Reference=W1", "\tCMP != G1 W1\n\tR_BR _[NAME]_[EVENT]_A\n",
@@ -56,23 +49,20 @@ TEST(Branch, ScriptCaptionAndLabelCheck)
         {{"B", "*", "a"}, "", jump, "ラベル\tA に分岐\n !分岐先ラベル未定義", 1},
         {{"*", "A"}, "Label=", "\tR_JP _[NAME]_[EVENT]_\n", "!入力にエラーがあります", -1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.settings);
+    for (const auto& [rows, settings, script, caption, code] : cases) {
+        SCOPED_TRACE(settings);
         CStepchainData list;
         IStepchain* branch = nullptr;
-        for (const char* row : c.rows) {
-            if (std::string(row) == "*") {
-                branch = Make(list, SC_BRANCH, "Label=A");
-                Set(*branch, c.settings);
-                list.AddSC(branch);
-            } else {
+        for (const std::string& row : rows) {
+            if (row == "*")
+                list.AddSC(branch = Make(list, SC_BRANCH, "Label=A|" + std::string(settings)));
+            else
                 AddLabel(list, row);
-            }
         }
-        EXPECT_EQ(branch->ExportStr("_L1_", nullptr), c.script);
+        EXPECT_EQ(branch->ExportStr("_L1_", nullptr), script);
         EXPECT_EQ(branch->ExportStr("INITIAL", nullptr) + branch->ExportStr("INTERVAL", nullptr), "");
-        EXPECT_EQ(branch->GetCaption(), Sj(c.caption));
-        EXPECT_EQ(branch->IsInvalid(), c.code);
+        EXPECT_EQ(branch->GetCaption(), Sj(caption));
+        EXPECT_EQ(branch->IsInvalid(), code);
     }
 }
 

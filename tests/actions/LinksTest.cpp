@@ -22,7 +22,7 @@ std::pair<std::string*, std::string*> Link(IStepchain& action)
 
 TEST(Links, FollowTheDevicePartOnly)
 {
-    // kind, link, kept, old name, new name, link after, kept after
+    // Kind, link, kept, old name, new name, link after, kept after.
     const std::tuple<int, const char*, const char*, const char*, const char*, const char*, const char*> cases[] = {
         {SC_ACTIONLINK, "PLC1!Btn1!Push", "", "*PLC1.", "PLC2.", "PLC2!Btn1!Push", ""},
         // Only the device part is renamed, not names that contain it.

@@ -66,7 +66,7 @@ TEST(RepeatingKinds, Caption)
          "W0に1を加算:オートリピート[加速あり]上下限チェックあり 0～10 ループあり"},
         {SC_CALC, calc + "Accelerate=1|RangeCheck=1", "W0に1を加算上下限チェックあり 0～10 "},
         {SC_CALC, calc + "AutoRepeat=1|Wrap=1|Lower=", "W0に1を加算:オートリピート"},
-        {SC_CALC, calc + "AutoRepeat=2|Accelerate=1", "W0に1を加算"},
+        {SC_CALC, calc + "AutoRepeat=2|Accelerate=1|RangeCheck=2", "W0に1を加算"},
         {SC_CALC, calc + "RangeCheck=1|Lower=", "!入力にエラーがあります"},
         {SC_CALCTIME, clock + "Accelerate=1", "時 (W1):分(W2)を-15(分)加算"},
         {SC_CALCTIME, clock + "AutoRepeat=1|Accelerate=1|TimeLimit=1",

@@ -12,14 +12,12 @@ namespace {
 
 const char* const kError = "!入力にエラーがあります";
 
+// The main pass's script is UTF-8 written as CP932 unless the host's font builder takes UTF-8; the
+// flags say the host has layers, has the font builder, and the "INITIAL" pass writes the main pass too.
 struct Row {
     int type;
-    const char* settings;
-    const char* script;   // the main pass, UTF-8 written as CP932 unless the host converts it
-    const char* caption;  // UTF-8
-    bool layers = false;
-    bool fontBuilder = false;
-    bool initialToo = false;  // the "INITIAL" pass writes the main pass's lines as well
+    const char *settings, *script, *caption;
+    bool layers = false, fontBuilder = false, initialToo = false;
 };
 
 const char* const kGiven = "\tCHANGE_PAGE 0 0 W100\n";

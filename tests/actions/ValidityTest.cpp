@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "actions/CSCAction.h"
 #include "support/Bytes.h"
 #include "support/FakeHost.h"
@@ -78,44 +76,31 @@ TEST(Validity, EveryCheckOfEveryKind)
     }
 }
 
-struct ReasonCase {
-    const char* name;
-    std::vector<std::pair<int, const char*>> rows;  // kind and settings
-    std::vector<std::string> expected;              // of the last row: "English / 日本語"
-};
-
-class ReasonTexts : public testing::TestWithParam<ReasonCase> {};
-
-TEST_P(ReasonTexts, SayWhatIsWrong)
+TEST(Reasons, SayWhatIsWrong)
 {
+    // The rows (kind and settings), and the reasons of the last one as "English / 日本語".
+    const std::pair<std::vector<std::pair<int, const char*>>, std::vector<std::string>> cases[] = {
+        {{{SC_LABEL, "m_name=A"}, {SC_LABEL, "m_name=A"}, {SC_LABEL, "m_name=A"}},
+         {"the label name 'A' is used again in rows 1, 2 / ラベル名'A'は1, 2行目でも使われています"}},
+        {{{SC_LABEL, "m_name=B"}, {SC_LABEL, "m_name=A"}, {SC_LABEL, "m_name=A"}, {SC_BRANCH, "Label=A"}},
+         {"the label 'A' in row 2 lies above the branch; a branch only jumps down / "
+          "ラベル'A'(2行目)が分岐より上にあります。上へは分岐できません"}},
+        {{{SC_PAGEJUMP, "m_mode=0x000C0005"}},
+         {"effect number 12 is not one of the 11 effects / エフェクト番号12は範囲外です",
+          "page action 5 is none of next, previous and given page / "
+          "動作の値5は次ページ・前ページ・指定ページのどれでもありません"}},
+        {{{SC_KEYPAD, "Dest=[GRAPH]|RangeCheck=1|RangeMin=0"}},
+         {"the destination '[GRAPH]' names no memory / 代入先'[GRAPH]'はメモリー名になっていません",
+          "the keypad page is not set (0) / キーパッド配置ページが設定されていません(0)",
+          "the range check is on but the maximum is empty / 範囲チェックありですが最大値が未入力です"}}};
     FakeHost host;
     host.layers = true;
-    CStepchainData list;
-    for (const auto& [type, settings] : GetParam().rows)
-        list.AddSC(Make(list, type, settings));
-    EXPECT_EQ(Lines(list.GetActions().back()), GetParam().expected);
+    for (const auto& [rows, expected] : cases) {
+        CStepchainData list;
+        for (const auto& [type, settings] : rows)
+            list.AddSC(Make(list, type, settings));
+        EXPECT_EQ(Lines(list.GetActions().back()), expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, ReasonTexts,
-    testing::Values(
-        ReasonCase{"LabelUsedThrice",
-                   {{SC_LABEL, "m_name=A"}, {SC_LABEL, "m_name=A"}, {SC_LABEL, "m_name=A"}},
-                   {"the label name 'A' is used again in rows 1, 2 / ラベル名'A'は1, 2行目でも使われています"}},
-        ReasonCase{"BranchUpwards",
-                   {{SC_LABEL, "m_name=B"}, {SC_LABEL, "m_name=A"}, {SC_LABEL, "m_name=A"}, {SC_BRANCH, "Label=A"}},
-                   {"the label 'A' in row 2 lies above the branch; a branch only jumps down / "
-                    "ラベル'A'(2行目)が分岐より上にあります。上へは分岐できません"}},
-        ReasonCase{"PageJumpEffectAndAction",
-                   {{SC_PAGEJUMP, "m_mode=0x000C0005"}},
-                   {"effect number 12 is not one of the 11 effects / エフェクト番号12は範囲外です",
-                    "page action 5 is none of next, previous and given page / "
-                    "動作の値5は次ページ・前ページ・指定ページのどれでもありません"}},
-        ReasonCase{"KeypadWithoutMemoryOrBounds",
-                   {{SC_KEYPAD, "Dest=[GRAPH]|RangeCheck=1|RangeMin=0"}},
-                   {"the destination '[GRAPH]' names no memory / 代入先'[GRAPH]'はメモリー名になっていません",
-                    "the keypad page is not set (0) / キーパッド配置ページが設定されていません(0)",
-                    "the range check is on but the maximum is empty / 範囲チェックありですが最大値が未入力です"}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }

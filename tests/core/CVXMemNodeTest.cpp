@@ -2,8 +2,8 @@
 
 #include "core/CVXMemNode.h"
 #include "support/Bytes.h"
-#include "support/Stored.h"
 #include "support/FakeHost.h"
+#include "support/Stored.h"
 
 namespace {
 
@@ -17,63 +17,59 @@ CVXMemNode Load(const std::string& bytes, size_t* left = nullptr)
     return node;
 }
 
-struct StoreCase {
-    const char* name;
-    int kind;
-    int isText;
-    int flag2;
-    const char* subName;
-    const char* bytes;
-};
-
-class MemNodeArchive : public testing::TestWithParam<StoreCase> {};
-
-TEST_P(MemNodeArchive, StoresWithTheKindSuffixAndLoadsBack)
+// Name, second text, kind, text flag, second flag.
+std::string Parts(const CVXMemNode& n)
 {
-    const StoreCase& c = GetParam();
-    CVXMemNode node;
-    node.m_name = c.name;
-    node.m_kind = c.kind;
-    node.m_isText = c.isText;
-    node.m_flag2 = c.flag2;
-    node.m_subName = c.subName;
-    node.m_value = 5;
-    EXPECT_EQ(ToHex(StoredBytes(node)), c.bytes);
-
-    size_t left = 99;
-    CVXMemNode back = Load(Hex(c.bytes), &left);
-    EXPECT_EQ(left, 0u);
-    EXPECT_EQ(back.m_name, c.name);
-    EXPECT_EQ(back.m_kind, c.kind);
-    EXPECT_EQ(back.m_isText, c.isText);
-    EXPECT_EQ(back.m_flag2, c.flag2);
-    EXPECT_EQ(back.m_subName, c.subName);
-    EXPECT_EQ(back.m_aux, 1);
-    EXPECT_EQ(back.m_value, 5);
+    return ToHex(n.m_name) + "|" + ToHex(n.m_subName) + "|" + std::to_string(n.m_kind) + std::to_string(n.m_isText) +
+           std::to_string(n.m_flag2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, MemNodeArchive,
-    testing::Values(StoreCase{"W0", 0, 1, 0, "", "01 00 00 00 02 57 30 01 00 00 00 05 00 00 00"},
-                    StoreCase{"G", 1, 0, 1, "", "02 00 00 00 08 47 5B 47 52 41 50 48 5D 01 00 00 00 05 00 00 00"},
-                    StoreCase{"T", 2, 1, 1, "S",
-                              "03 00 00 00 07 54 5B 54 45 58 54 5D 01 53 01 00 00 00 05 00 00 00"},
-                    // An empty second text: the peek sees 00 01 00 00, not 1, and reads it.
-                    StoreCase{"T", 2, 1, 0, "", "01 00 00 00 07 54 5B 54 45 58 54 5D 00 01 00 00 00 05 00 00 00"},
-                    StoreCase{"L", 3, 1, 0, "",
-                              "01 00 00 00 0F 4C 5B 4C 49 54 45 52 41 4C 5F 54 45 58 54 5D 01 00 00 00 05 00 00 00"},
-                    StoreCase{"", 0, 0, 0, "", "00 00 00 00 00 01 00 00 00 05 00 00 00"},
-                    // ゼ is 83 5B: its trail byte is "[", which must not begin "[TEXT]".
-                    StoreCase{"\x83\x5BTEXT]", 0, 1, 0, "", "01 00 00 00 07 83 5B 54 45 58 54 5D 01 00 00 00 05 00 00 00"}));
-
-TEST(MemNode, TextKindWithoutSecondTextReadsTheOneAsAux)
+TEST(MemNode, StoresWithTheKindSuffixAndLoadsBack)
 {
+    // Name, kind, text flag, second flag, second text, bytes.
+    const std::tuple<const char*, int, int, int, const char*, const char*> cases[] = {
+        {"W0", 0, 1, 0, "", "01 00 00 00 02 57 30 01 00 00 00 05 00 00 00"},
+        {"G", 1, 0, 1, "", "02 00 00 00 08 47 5B 47 52 41 50 48 5D 01 00 00 00 05 00 00 00"},
+        {"T", 2, 1, 1, "S", "03 00 00 00 07 54 5B 54 45 58 54 5D 01 53 01 00 00 00 05 00 00 00"},
+        // An empty second text: the peek sees 00 01 00 00, not 1, and reads it.
+        {"T", 2, 1, 0, "", "01 00 00 00 07 54 5B 54 45 58 54 5D 00 01 00 00 00 05 00 00 00"},
+        {"L", 3, 1, 0, "", "01 00 00 00 0F 4C 5B 4C 49 54 45 52 41 4C 5F 54 45 58 54 5D 01 00 00 00 05 00 00 00"},
+        {"", 0, 0, 0, "", "00 00 00 00 00 01 00 00 00 05 00 00 00"},
+        // ゼ is 83 5B: its trail byte is "[", which must not begin "[TEXT]".
+        {"\x83\x5BTEXT]", 0, 1, 0, "", "01 00 00 00 07 83 5B 54 45 58 54 5D 01 00 00 00 05 00 00 00"}};
+    for (const auto& [name, kind, isText, flag2, subName, bytes] : cases) {
+        CVXMemNode node;
+        std::tie(node.m_name, node.m_kind, node.m_isText, node.m_flag2, node.m_subName) =
+            std::tuple(name, kind, isText, flag2, subName);
+        node.m_value = 5;
+        EXPECT_EQ(ToHex(StoredBytes(node)), bytes);
+        size_t left = 99;
+        const CVXMemNode back = Load(Hex(bytes), &left);
+        EXPECT_EQ(Parts(back), Parts(node));
+        EXPECT_EQ(back.m_aux * 100 + back.m_value * 10 + static_cast<int>(left), 150) << bytes;
+    }
+}
+
+TEST(MemNode, SecondTextAndAuxAreToldApart)
+{
+    // A text kind whose next word is 1 has no second text: the 1 is the aux.
     size_t left = 99;
     CVXMemNode node = Load(Hex("01 00 00 00 07 54 5B 54 45 58 54 5D 01 00 00 00 09 00 00 00"), &left);
-    EXPECT_EQ(node.m_kind, CVXMemNode::KIND_TEXT);
-    EXPECT_EQ(node.m_subName, "");
-    EXPECT_EQ(node.m_aux, 1);
-    EXPECT_EQ(node.m_value, 9);
+    EXPECT_EQ(Parts(node), "54|" "|210");
+    EXPECT_EQ(node.m_aux * 100 + node.m_value * 10 + static_cast<int>(left), 190);
+    // A second text of one zero byte is not taken for an aux.
+    node.m_subName = std::string(1, '\0');
+    node.m_aux = 0x30000;
+    node.m_value = 0;
+    const std::string bytes = StoredBytes(node);
+    EXPECT_EQ(ToHex(bytes), "01 00 00 00 07 54 5B 54 45 58 54 5D FF 01 00 00 00 00 03 00 00 00 00 00");
+    const CVXMemNode back = Load(bytes);
+    EXPECT_EQ(back.m_subName, node.m_subName);
+    EXPECT_EQ(back.m_aux, 0x30000);
+    // An empty second text before an aux of 0: the peek sees 00 00 00 00 and reads the text.
+    node.m_subName.clear();
+    node.m_aux = 0;
+    Load(StoredBytes(node), &left);
     EXPECT_EQ(left, 0u);
 }
 
@@ -93,20 +89,6 @@ TEST(MemNode, NoMarkerOutlivesLoading)
     }
 }
 
-TEST(MemNode, ASecondTextOfOneZeroByteIsNotTakenForAnAux)
-{
-    CVXMemNode node;
-    node.m_name = "T";
-    node.m_kind = CVXMemNode::KIND_TEXT;
-    node.m_subName = std::string(1, '\0');
-    node.m_aux = 0x30000;
-    const std::string bytes = StoredBytes(node);
-    EXPECT_EQ(ToHex(bytes), "01 00 00 00 07 54 5B 54 45 58 54 5D FF 01 00 00 00 00 03 00 00 00 00 00");
-    const CVXMemNode back = Load(bytes);
-    EXPECT_EQ(back.m_subName, node.m_subName);
-    EXPECT_EQ(back.m_aux, 0x30000);
-}
-
 TEST(MemNode, AKindMarkerOrElseTheFieldSaysTheKind)
 {
     const std::string w0 = Hex("01 00 00 00 02 57 30 01 00 00 00 00 00 00 00");
@@ -119,11 +101,9 @@ TEST(MemNode, AKindMarkerOrElseTheFieldSaysTheKind)
             node.m_kind = before;
             node.m_subName = "old";
             node.Serialize(ar, field);
-            EXPECT_EQ(node.m_kind, field);
-            EXPECT_EQ(node.m_subName, "");
+            EXPECT_EQ(Parts(node), "57 30||" + std::to_string(field) + "10");
             node.Serialize(ar, field);
-            EXPECT_EQ(node.m_kind, CVXMemNode::KIND_TEXT);
-            EXPECT_EQ(node.m_subName, "S");
+            EXPECT_EQ(Parts(node), "54|53|210");
         }
     }
 }
@@ -136,69 +116,51 @@ TEST(MemNode, ALoneLeadByteCannotSwallowTheKindSuffix)
     const std::string bytes = StoredBytes(node);
     EXPECT_EQ(ToHex(bytes.substr(4, 3)), "10 41 3F");
     CVXMemNode back = Load(bytes);
-    EXPECT_EQ(back.m_kind, CVXMemNode::KIND_LITERAL_TEXT);
-    EXPECT_EQ(back.m_name, "A?");
+    EXPECT_EQ(Parts(back), "41 3F||310");
     EXPECT_EQ(ToHex(StoredBytes(back)), ToHex(bytes));
     // Loaded without a suffix, half a character becomes "?" as well, so that
     // a kind given later survives the next store.
-    CVXMemNode plain = Load(Hex("01 00 00 00 02 41 FB 01 00 00 00 00 00 00 00"));
-    EXPECT_EQ(plain.m_name, "A?");
+    EXPECT_EQ(Load(Hex("01 00 00 00 02 41 FB 01 00 00 00 00 00 00 00")).m_name, "A?");
     // With a two-byte character at the end nothing changes.
     node.m_name = "A\x83\x5B";
     EXPECT_EQ(Load(StoredBytes(node)).m_name, node.m_name);
 }
 
-TEST(MemNode, LoadedNodesAnnounceThemselves)
+TEST(MemNode, LoadingAnnouncesNamedNodesAndKeepsWhatWasReadBeforeAFailure)
 {
     FakeHost host;
-    CArchive ar(Hex("01 00 00 00 02 57 30 01 00 00 00 00 00 00 00"
-                    "01 00 00 00 00 01 00 00 00 00 00 00 00"
-                    "01 00 00 00 0F 57 5B 4C 49 54 45 52 41 4C 5F 54 45 58 54 5D 01 00 00 00 00 00 00 00"));
-    CVXMemNode named, empty, literal;
+    CArchive ar(Hex("01 00 00 00 02 57 30 01 00 00 00 00 00 00 00 01 00 00 00 00 01 00 00 00 00 00 00 00"
+                    "01 00 00 00 0F 57 5B 4C 49 54 45 52 41 4C 5F 54 45 58 54 5D 01 00 00 00 00 00 00 00"
+                    "01 00 00 00 02 57 31 01 00"));
+    CVXMemNode named, empty, literal, cut;
     named.Serialize(ar);
     empty.Serialize(ar);
     literal.Serialize(ar);
+    EXPECT_THROW(cut.Serialize(ar), CArchiveException);
     EXPECT_EQ(host.nodesLoaded, std::vector<uintptr_t>{reinterpret_cast<uintptr_t>(&named)});
+    EXPECT_EQ(cut.m_name, "W1");
+    EXPECT_EQ(cut.m_aux, 1);
 }
 
-TEST(MemNode, TruncatedStreamKeepsWhatWasRead)
+TEST(MemNode, ScriptAndDisplayText)
 {
-    CArchive ar(Hex("01 00 00 00 02 57 30 01 00"));
-    CVXMemNode node;
-    EXPECT_THROW(node.Serialize(ar), CArchiveException);
-    EXPECT_EQ(node.m_name, "W0");
-    EXPECT_EQ(node.m_aux, 1);
+    // Name, script form, display text.
+    const char* const cases[][3] = {{"", "", ""},           {"12", "#12", "#12"},    {"-3", "#-3", "#-3"},
+                                    {"-", "#-", "#-"},       {"1.5", "1.5", "1.5"}, {"W0", "W0", "W0"},
+                                    {"T[TEXT]", "T", "T[TEXT]"}, {"G[GRAPH]x[TEXT]", "Gx[TEXT]", "G[GRAPH]x[TEXT]"},
+                                    {"\x83\x5BTEXT]", "\x83\x5BTEXT]", "\x83\x5BTEXT]"}};
+    for (const auto& c : cases) {
+        CVXMemNode node;
+        node.m_name = c[0];
+        EXPECT_EQ(node.GetScriptForm() + "|" + node.GetDisplayText(), std::string(c[1]) + "|" + c[2]);
+    }
 }
-
-struct FormCase {
-    const char* name;
-    const char* script;
-    const char* display;
-};
-
-class MemNodeForms : public testing::TestWithParam<FormCase> {};
-
-TEST_P(MemNodeForms, ScriptAndDisplayText)
-{
-    CVXMemNode node;
-    node.m_name = GetParam().name;
-    EXPECT_EQ(node.GetScriptForm(), GetParam().script);
-    EXPECT_EQ(node.GetDisplayText(), GetParam().display);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, MemNodeForms,
-                         testing::Values(FormCase{"", "", ""}, FormCase{"12", "#12", "#12"},
-                                         FormCase{"-3", "#-3", "#-3"}, FormCase{"-", "#-", "#-"},
-                                         FormCase{"1.5", "1.5", "1.5"}, FormCase{"W0", "W0", "W0"},
-                                         FormCase{"G[GRAPH]x[TEXT]", "Gx[TEXT]", "G[GRAPH]x[TEXT]"},
-                                         FormCase{"T[TEXT]", "T", "T[TEXT]"},
-                                         FormCase{"\x83\x5BTEXT]", "\x83\x5BTEXT]", "\x83\x5BTEXT]"}));
 
 TEST(MemNode, EqualityFollowsTheTextFlag)
 {
+    // A memory compares by name alone, a number by value alone.
     CVXMemNode a, b;
-    a.m_name = "W0";
-    b.m_name = "W0";
+    a.m_name = b.m_name = "W0";
     a.m_value = 1;
     EXPECT_TRUE(a == b);
     a.m_isText = b.m_isText = 0;

@@ -2,49 +2,52 @@
 
 #include "actions/CSCCalc.h"
 #include "actions/CSCCalcTime.h"
-#include "actions/CSCLabel.h"
 #include "core/CStepchainData.h"
-#include "core/Texts.h"
 #include "support/Bytes.h"
 #include "support/FakeHost.h"
+#include "support/Settings.h"
 #include "support/TestActions.h"
 
 namespace {
 
-CSCLabel* AddLabel(CStepchainData& list, const std::string& name)
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+// Rows of two operands; a first name written "~M1" is literal text.
+std::vector<TestAction*> AddNodes(CStepchainData& list, const Rows& rows)
 {
-    auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-    label->m_name = name;
-    list.AddSC(label);
-    return label;
+    std::vector<TestAction*> added;
+    for (const auto& [first, second] : rows) {
+        auto* action = new TestAction();
+        action->m_first.m_name = first.starts_with("~") ? first.substr(1) : first;
+        action->m_first.m_kind = first.starts_with("~") ? CVXMemNode::KIND_LITERAL_TEXT : CVXMemNode::KIND_MEMORY;
+        action->m_second.m_name = second;
+        list.AddSC(action);
+        added.push_back(action);
+    }
+    return added;
 }
 
-TestAction* AddNodes(CStepchainData& list, const std::string& first, const std::string& second = "")
+// The operand names again, with the hook's calls after "@".
+std::string Names(const std::vector<TestAction*>& rows)
 {
-    auto* action = new TestAction();
-    action->m_first.m_name = first;
-    action->m_second.m_name = second;
-    list.AddSC(action);
-    return action;
+    std::string out;
+    for (const TestAction* row : rows) {
+        out += (out.empty() ? "" : "|") + row->m_first.m_name + " " + row->m_second.m_name;
+        for (const std::string& call : row->hookCalls)
+            out += " @" + call;
+    }
+    return out;
 }
 
-TEST(List, CreatesOnlyKnownTypes)
+TEST(List, CreatesOnlyKnownTypesAndCountsThemInTheCaption)
 {
     CStepchainData list;
-    std::unique_ptr<IStepchain> exit(list.CreateSC(15));
-    ASSERT_NE(exit, nullptr);
-    EXPECT_EQ(exit->GetActionType(), 15);
     EXPECT_EQ(list.CreateSC(16), nullptr);
     EXPECT_EQ(list.CreateSC(-1), nullptr);
-    EXPECT_EQ(list.GetCount(), 0u);
-}
-
-TEST(List, Caption)
-{
-    CStepchainData list;
     EXPECT_EQ(list.GetCaption(), Sj("(未設定)"));
-    for (int i = 0; i < 3; ++i)
-        list.AddSC(list.CreateSC(SC_REFSH));
+    for (int type : {SC_REFSH, SC_PAGEJUMP, SC_ACTIONEXIT})
+        list.AddSC(list.CreateSC(type));
+    EXPECT_EQ(list.GetAt(2)->GetActionType(), SC_ACTIONEXIT);
     EXPECT_EQ(list.GetCaption(), Sj("(3件設定済)"));
 }
 
@@ -55,7 +58,7 @@ TEST(List, CopyAndCompare)
     CStepchainData source;
     source.SetOwnerObj(&other);
     source.SetLimit(0x24);
-    AddLabel(source, "A");
+    source.AddSC(Make(source, SC_LABEL, "m_name=A"));
     source.AddSC(source.CreateSC(SC_ACTIONEXIT));
     CStepchainData copy;
     copy.SetOwnerObj(&owner);
@@ -89,40 +92,21 @@ TEST(List, OwnerIsNeverASelection)
     EXPECT_EQ(list.GetOwnerObj(), &button);
 }
 
-TEST(List, CheckActionFindsDuplicateLabels)
-{
-    CStepchainData list;
-    CSCLabel* a1 = AddLabel(list, "A");
-    CSCLabel* b = AddLabel(list, "B");
-    CSCLabel* a2 = AddLabel(list, "A");
-    AddLabel(list, "a");
-    EXPECT_EQ(list.CheckAction(a1, 2), -1);
-    EXPECT_EQ(list.CheckAction(a2, 2), -1);
-    EXPECT_EQ(list.CheckAction(b, 2), 0);
-    EXPECT_EQ(list.CheckAction(b, 3), 0);
-    EXPECT_EQ(list.IsInvalid(), 1);
-}
-
 TEST(List, MergeLimitDropsWhatTheLimitWordForbids)
 {
-    // Each kind once in type-id order, then redraw, end, redraw in a row;
-    // the type ids left, in hexadecimal.
+    // Each kind once in type-id order, then redraw, end, redraw; the type ids left, in hexadecimal.
     const std::pair<DWORD, const char*> cases[] = {
         {0x00, "0123456789ABCDEFBFB"}, {0x01, "0123456789ABCDEFBFB"}, {0x02, "123478ABCDEFBFB"},
         {0x04, "0123456789ACDE"},      {0x08, "0123456789ABCDEFBFB"}, {0x10, "012356789ABCDEFBFB"},
         {0x20, "012456789BCDEFBFB"},   {0x80, "012345678ABCDEFBFB"},  {0x88, "0123456789ABCDEFBFB"},
-        {0xFFFFFFFF, "12789CDE"},      {0xFFFFFFF7, "1278CDE"},
-    };
+        {0xFFFFFFFF, "12789CDE"},      {0xFFFFFFF7, "1278CDE"}};
     for (const auto& [limit, kept] : cases) {
         CStepchainData list;
         for (int type : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 11, 15, 11})
             list.AddSC(list.CreateSC(type));
-        for (IStepchain* action : list.GetActions()) {
-            if (auto* calc = dynamic_cast<CSCCalc*>(action))
-                calc->AutoRepeat = calc->Accelerate = calc->Beep = 1;
-            if (auto* clock = dynamic_cast<CSCCalcTime*>(action))
-                clock->AutoRepeat = clock->Accelerate = clock->Beep = 1;
-        }
+        auto* calc = static_cast<CSCCalc*>(list.GetAt(2));
+        auto* clock = static_cast<CSCCalcTime*>(list.GetAt(3));
+        calc->AutoRepeat = calc->Accelerate = calc->Beep = clock->AutoRepeat = clock->Accelerate = clock->Beep = 1;
         list.SetLimit(limit);
         list.MergeLimit();
         std::string after;
@@ -130,30 +114,31 @@ TEST(List, MergeLimitDropsWhatTheLimitWordForbids)
             after += "0123456789ABCDEF"[action->GetActionType()];
         EXPECT_EQ(after, kept) << std::hex << limit;
         // Bit 0x01 stops the repeating, and leaves the beep.
-        const DWORD repeat = (limit & 0x01) != 0 ? 0 : 1;
-        for (IStepchain* action : list.GetActions()) {
-            if (auto* calc = dynamic_cast<CSCCalc*>(action))
-                EXPECT_EQ(calc->AutoRepeat * 100 + calc->Accelerate * 10 + calc->Beep, repeat * 110 + 1);
-            if (auto* clock = dynamic_cast<CSCCalcTime*>(action))
-                EXPECT_EQ(clock->AutoRepeat * 100 + clock->Accelerate * 10 + clock->Beep, repeat * 110 + 1);
-        }
+        const DWORD on = (limit & 0x01) != 0 ? 0 : 1;
+        if (after.find('2') != std::string::npos)
+            EXPECT_EQ(calc->AutoRepeat * 100 + calc->Accelerate * 10 + calc->Beep, on * 110 + 1) << std::hex << limit;
+        if (after.find('3') != std::string::npos)
+            EXPECT_EQ(clock->AutoRepeat * 100 + clock->Accelerate * 10 + clock->Beep, on * 110 + 1) << std::hex << limit;
     }
 }
 
-TEST(List, MemSyncRenamesExactNames)
+TEST(List, MemSyncRenamesWholeNamesAndLeadingDeviceNames)
 {
-    CStepchainData list;
-    TestAction* a = AddNodes(list, "M1", "M10");
-    TestAction* b = AddNodes(list, "M1");
-    b->m_first.m_kind = CVXMemNode::KIND_LITERAL_TEXT;
-    TestAction* c = AddNodes(list, "X", "M1");
-    EXPECT_EQ(list.MemSync("M1", "M2"), 1);
-    EXPECT_EQ(a->m_first.m_name, "M2");
-    EXPECT_EQ(a->m_second.m_name, "M10");
-    EXPECT_EQ(b->m_first.m_name, "M1");
-    EXPECT_EQ(c->m_second.m_name, "M2");
-    EXPECT_TRUE(a->hookCalls.empty());
-    EXPECT_EQ(list.MemSync("NONE", "M3"), 0);
+    // Rows, old name, new name, the result and the rows after.
+    const std::tuple<Rows, const char*, const char*, int, const char*> cases[] = {
+        {{{"M1", "M10"}, {"~M1", ""}, {"X", "M1"}}, "M1", "M2", 1, "M2 M10|M1 |X M2"},
+        {{{"M1", ""}}, "NONE", "M3", 0, "M1 "},
+        {{{"PLC1.D0", "PLC10.D0"}, {"%SER%PLC1.D0", "W_PLC1.D0"}, {"PLC1.PLC1", ""}}, "*PLC1", "PLC2", 0,
+         "PLC2.D0 PLC10.D0 @*PLC1>PLC2|%SER%PLC1.D0 W_PLC1.D0 @*PLC1>PLC2|PLC2.PLC1  @*PLC1>PLC2"},
+        // Names the host marked are renamed inside; device renames and "%SER%" names also reach each kind's hook.
+        {{{"\x1A" "AB+AB", ""}}, "\x1A" "AB", "CD", 1, "\x1A" "CD+CD "},
+        {{{"\x1A" "AB", ""}}, "%SER%X", "Y", 1, "\x1A" "AB  @%SER%X>Y"}};
+    for (const auto& [before, from, to, result, after] : cases) {
+        CStepchainData list;
+        const std::vector<TestAction*> rows = AddNodes(list, before);
+        EXPECT_EQ(list.MemSync(from, to), result) << from;
+        EXPECT_EQ(Names(rows), after);
+    }
 }
 
 TEST(List, MemSyncParksAndRestoresTheNamesOfARemovedDevice)
@@ -162,45 +147,14 @@ TEST(List, MemSyncParksAndRestoresTheNamesOfARemovedDevice)
     FakeObject owner("Btn1");
     CStepchainData list;
     list.SetOwnerObj(&owner);
-    TestAction* a = AddNodes(list, "PLC1.D0", "PLC10.D0");
-    TestAction* b = AddNodes(list, "W0", "PLC1.D5");
-
+    const std::vector<TestAction*> rows = AddNodes(list, {{"PLC1.D0", "PLC10.D0"}, {"W0", "PLC1.D5"}});
     EXPECT_EQ(list.MemSync("*PLC1", ""), 0);
-    EXPECT_EQ(a->m_first.m_name, "");
-    EXPECT_EQ(a->m_first.m_text2, "PLC1.D0");
-    EXPECT_EQ(a->m_second.m_name, "PLC10.D0");
-    EXPECT_EQ(b->m_second.m_name, "");
+    EXPECT_EQ(Names(rows), " PLC10.D0 @*PLC1>|W0  @*PLC1>");
+    EXPECT_EQ(rows[0]->m_first.m_text2, "PLC1.D0");
     EXPECT_EQ(host.nodesCleared, (std::vector<IPWObject*>{&owner, &owner}));
-    EXPECT_EQ(a->hookCalls, std::vector<std::string>{"*PLC1>"});
-
     list.MemSync("*.", "anything");
-    EXPECT_EQ(a->m_first.m_name, "PLC1.D0");
-    EXPECT_EQ(a->m_first.m_text2, "");
-    EXPECT_EQ(b->m_second.m_name, "PLC1.D5");
-}
-
-TEST(List, MemSyncRenamesOnlyTheLeadingDeviceName)
-{
-    CStepchainData list;
-    TestAction* a = AddNodes(list, "PLC1.D0", "PLC10.D0");
-    TestAction* b = AddNodes(list, "%SER%PLC1.D0", "W_PLC1.D0");
-    TestAction* c = AddNodes(list, "PLC1.PLC1");
-    EXPECT_EQ(list.MemSync("*PLC1", "PLC2"), 0);
-    EXPECT_EQ(a->m_first.m_name, "PLC2.D0");
-    EXPECT_EQ(c->m_first.m_name, "PLC2.PLC1");
-    EXPECT_EQ(a->m_second.m_name, "PLC10.D0");
-    EXPECT_EQ(b->m_first.m_name, "%SER%PLC1.D0");
-    EXPECT_EQ(b->m_second.m_name, "W_PLC1.D0");
-}
-
-TEST(List, MemSyncInsideHostMarkedNames)
-{
-    CStepchainData list;
-    TestAction* a = AddNodes(list, "\x1A" "AB+AB");
-    EXPECT_EQ(list.MemSync("\x1A" "AB", "CD"), 1);
-    EXPECT_EQ(a->m_first.m_name, "\x1A" "CD+CD");
-    EXPECT_EQ(list.MemSync("%SER%X", "Y"), 1);
-    EXPECT_EQ(a->hookCalls, std::vector<std::string>{"%SER%X>Y"});
+    EXPECT_EQ(Names(rows), "PLC1.D0 PLC10.D0 @*PLC1> @*.>anything|W0 PLC1.D5 @*PLC1> @*.>anything");
+    EXPECT_EQ(rows[0]->m_first.m_text2, "");
 }
 
 TEST(List, EditWithoutUserInterfaceIsCancelled)
@@ -209,7 +163,7 @@ TEST(List, EditWithoutUserInterfaceIsCancelled)
     list.AddSC(list.CreateSC(SC_ACTIONEXIT));
     EXPECT_EQ(list.Edit(nullptr, 0, "key"), IDCANCEL);
     EXPECT_EQ(list.GetAt(0)->Edit(nullptr, 0), IDOK);
-    AddLabel(list, "A");
+    list.AddSC(Make(list, SC_LABEL, "m_name=A"));
     EXPECT_EQ(list.GetAt(1)->Edit(nullptr, 0), IDCANCEL);
 }
 

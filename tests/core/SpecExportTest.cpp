@@ -2,70 +2,56 @@
 
 #include <sstream>
 
-#include "actions/CSCLabel.h"
 #include "core/CStepchainData.h"
 #include "core/SpecExport.h"
 #include "support/Bytes.h"
+#include "support/Settings.h"
 #include "support/TestActions.h"
 
 namespace {
 
-const std::string kR1 = "                <tr>\n";
-
-std::string R2(int number, const std::string& kind, const std::string& caption)
+std::string Row(int number, const std::string& kind, const std::string& caption)
 {
-    return "                    <td>\n                        " + std::to_string(number) +
-           "\n                    </td>\n                    <td>\n                        " + kind +
-           "\n                    </td>\n                    <td>\n                        " + caption +
-           "\n                    </td>\n                </tr>\n";
+    const std::string cell = "                    <td>\n                        ";
+    const std::string end = "\n                    </td>\n";
+    return "                <tr>\n" + cell + std::to_string(number) + end + cell + kind + end + cell + caption + end +
+           "                </tr>\n";
 }
 
-TestAction* AddCaption(CStepchainData& list, const std::string& caption, int type = SC_SETVALUE)
+void AddCaptions(CStepchainData& list, const std::vector<std::string>& captions)
 {
-    auto* action = new TestAction(type);
-    action->m_caption = caption;
-    list.AddSC(action);
-    return action;
+    for (const std::string& caption : captions) {
+        auto* action = new TestAction();
+        action->m_caption = caption;
+        list.AddSC(action);
+    }
 }
 
 TEST(SpecExport, PropertyRowOfTwoActions)
 {
     CStepchainData list;
-    auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-    label->m_name = "A";
-    list.AddSC(label);
+    list.AddSC(Make(list, SC_LABEL, "m_name=A"));
     list.AddSC(list.CreateSC(SC_ACTIONEXIT));
-
-    const std::string expected =
-        "    <tr>\n        <td>\n            押下時\n        </td>\n        <td >\n"
-        "            <table border='1' cellspacing='0' cellpadding='0'>\n                <tr>\n"
-        "                    <td>No.</td>\n                    <td>動作種類</td>\n"
-        "                    <td>詳細</td>\n                </tr>\n" +
-        kR1 + R2(1, "ラベル", "分岐先ラベル:'A'") + kR1 + R2(2, "アクション終了", "") +
-        "            </table>\n\t\t</td>\n    </tr>\n";
-    EXPECT_EQ(ExportPropertySpec(list, Sj("押下時")), expected);
-
-    std::ostringstream rows;
-    list.ExportSpec(rows);
-    EXPECT_EQ(rows.str(), kR1 + R2(1, "ラベル", "分岐先ラベル:'A'") + kR1 + R2(2, "アクション終了", ""));
-    EXPECT_EQ(list.ExportSpecStr(), Sj(rows.str()));
-}
-
-TEST(SpecExport, EmptyList)
-{
-    CStepchainData list;
-    EXPECT_EQ(ExportPropertySpec(list, "Push"),
-              "    <tr>\n        <td>\n            Push\n        </td>\n        <td >\n            未設定\n"
-              "\u3000\u3000\u3000\u3000</td>\n    </tr>\n");
-    EXPECT_EQ(list.ExportSpecStr(), "");
-    EXPECT_EQ(list.ExportSpecKeywordRaw(), "");
+    const std::string rows = Row(1, "ラベル", "分岐先ラベル:'A'") + Row(2, "アクション終了", "");
+    EXPECT_EQ(ExportPropertySpec(list, Sj("押下時")),
+              "    <tr>\n        <td>\n            押下時\n        </td>\n        <td >\n"
+              "            <table border='1' cellspacing='0' cellpadding='0'>\n                <tr>\n"
+              "                    <td>No.</td>\n                    <td>動作種類</td>\n"
+              "                    <td>詳細</td>\n                </tr>\n" +
+                  rows + "            </table>\n\t\t</td>\n    </tr>\n");
+    std::ostringstream out;
+    list.ExportSpec(out);
+    EXPECT_EQ(out.str(), rows);
+    EXPECT_EQ(list.ExportSpecStr(), Sj(rows));
+    CStepchainData empty;
+    EXPECT_EQ(empty.ExportSpecStr() + empty.ExportSpecKeywordRaw(), "");
 }
 
 TEST(SpecExport, MarkupInNamesIsEscaped)
 {
     CStepchainData list;
-    AddCaption(list, "a<b>&c");
-    EXPECT_EQ(list.ExportSpecStr(), kR1 + R2(1, Sj("値セット"), "a&lt;b&gt;&amp;c"));
+    AddCaptions(list, {"a<b>&c"});
+    EXPECT_EQ(list.ExportSpecStr(), Row(1, Sj("値セット"), "a&lt;b&gt;&amp;c"));
     const std::string row = ExportPropertySpec(list, "<i>");
     EXPECT_NE(row.find("            &lt;i&gt;\n"), std::string::npos);
     EXPECT_EQ(row.find("<i>"), std::string::npos);
@@ -73,30 +59,17 @@ TEST(SpecExport, MarkupInNamesIsEscaped)
     EXPECT_EQ(list.ExportSpecKeywordRaw(), "a<b>&c:");
 }
 
-struct KeywordCase {
-    std::vector<std::string> captions;
-    std::string expected;
-};
-
-class SpecKeyword : public testing::TestWithParam<KeywordCase> {};
-
-TEST_P(SpecKeyword, RawText)
+TEST(SpecExport, KeywordsDropLineFeedsAndEscapeQuotes)
 {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"a\nb", "c"}, "ab:c:"}, {{"say \"hi", "x", "y"}, "say \\\"hi:x:y:"}, {{"", ""}, "::"}};
+    for (const auto& [captions, expected] : cases) {
+        CStepchainData list;
+        AddCaptions(list, captions);
+        EXPECT_EQ(list.ExportSpecKeywordRaw(), expected);
+    }
     CStepchainData list;
-    for (const std::string& caption : GetParam().captions)
-        AddCaption(list, caption);
-    EXPECT_EQ(list.ExportSpecKeywordRaw(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SpecKeyword,
-                         testing::Values(KeywordCase{{"a\nb", "c"}, "ab:c:"},
-                                         KeywordCase{{"say \"hi", "x", "y"}, "say \\\"hi:x:y:"},
-                                         KeywordCase{{"", ""}, "::"}));
-
-TEST(SpecExport, KeywordInUtf8)
-{
-    CStepchainData list;
-    AddCaption(list, Sj("ゼ\""));
+    AddCaptions(list, {Sj("ゼ\"")});
     EXPECT_EQ(list.ExportSpecKeyword(), "ゼ\\\":");
 }
 

@@ -12,11 +12,8 @@ TEST(Host, WithoutAMainWindowEveryAnswerIsZero)
     EXPECT_EQ(GetHostTopWindow(), nullptr);
     EXPECT_EQ(SendToHost(hostmsg::LAYER_SUPPORT, 0, 0), 0);
     EXPECT_EQ(host::GetProjectSettings(), nullptr);
-    const ProjectSettings settings = host::ReadProjectSettings();
-    EXPECT_EQ(settings.RepeatInterval, 0u);
-    EXPECT_EQ(settings.ModelName, "");
-    EXPECT_FALSE(host::HasLayers());
-    EXPECT_FALSE(host::HasFeature("WIZ_FONTBUILDER"));
+    EXPECT_EQ(host::ReadProjectSettings().RepeatInterval + host::ReadProjectSettings().ModelName.size(), 0u);
+    EXPECT_FALSE(host::HasLayers() || host::HasFeature("WIZ_FONTBUILDER"));
     bool found = true;
     EXPECT_EQ(host::LookupMemory("W0", &found), 0);
     EXPECT_FALSE(found);
@@ -57,26 +54,25 @@ TEST(Host, MessagesGoToTheOutermostParent)
 // oldest first, and skip a window that another one closed meanwhile.
 TEST(Host, ModuleWindowsGetTheHostsMessagesInOrder)
 {
+    std::vector<std::string> log;
     struct Window : ModuleWindow {
-        std::vector<std::string>* log;
-        std::string name;
-        ModuleWindow* closes = nullptr;
+        Window(std::vector<std::string>& log, std::string name, ModuleWindow* closes = nullptr)
+            : log(log), name(std::move(name)), closes(closes)
+        {
+        }
         intptr_t OnHostMessage(uint32_t msg, uintptr_t wParam, intptr_t) override
         {
             const auto* record = reinterpret_cast<const RenameRecord*>(wParam);
-            log->push_back(name + ":" + std::to_string(msg) + ":" + record->oldName + ">" + record->newName);
+            log.push_back(name + ":" + std::to_string(msg) + ":" + record->oldName + ">" + record->newName);
             if (closes != nullptr)
                 CloseModuleWindow(closes);
             return 0;
         }
+        std::vector<std::string>& log;
+        std::string name;
+        ModuleWindow* closes;
     };
-    std::vector<std::string> log;
-    Window editor, dialog, third;
-    editor.log = dialog.log = third.log = &log;
-    editor.name = "editor";
-    dialog.name = "dialog";
-    third.name = "third";
-    dialog.closes = &third;
+    Window editor(log, "editor"), third(log, "third"), dialog(log, "dialog", &third);
 
     EXPECT_EQ(SendToModuleWindows(hostmsg::RENAME, 0, 0), 0);
     OpenModuleWindow(&editor);

@@ -43,15 +43,11 @@ TEST(PropertyBase, KeepsItsArgumentsAndAnswersTheBaseOperations)
 {
     int value = 0;
     BareProperty property(7, nullptr, "Name", 3, 1, &value, "Tips", 5, 0xFF00, 2, 1, "Default");
-    EXPECT_EQ(property.GetInternalId(), 7);
-    EXPECT_EQ(property.GetName(), "Name");
-    EXPECT_EQ(property.GetInternalTag(), 3);
-    EXPECT_EQ(property.GetLockWord(), 1);
     EXPECT_EQ(property.GetValue(), &value);
-    EXPECT_EQ(property.GetTips(), "Tips");
-    EXPECT_EQ(property.GetContext(), 5);
-    EXPECT_EQ(property.GetBackColor(), 0xFF00);
-    EXPECT_EQ(property.GetUnVisible(), 1);
+    EXPECT_EQ(property.GetName() + property.GetTips(), "NameTips");
+    EXPECT_EQ(std::vector<long>({property.GetInternalId(), property.GetInternalTag(), property.GetLockWord(),
+                                 property.GetContext(), property.GetBackColor(), property.GetUnVisible()}),
+              std::vector<long>({7, 3, 1, 5, 0xFF00, 1}));
 
     SEARCHPROPERTY search{"Other"};
     EXPECT_EQ(property.SearchProperty(&search), 0);
@@ -86,9 +82,4 @@ TEST(PropertyBase, ReachesThePropertyWindowOnlyWhenThereIsOne)
     property.Notify();
     EXPECT_EQ(window.changed, std::vector<IPWProperty*>{&property});
     CPWProperty::m_pDlg = nullptr;
-}
-
-TEST(PropertyBase, ConvertsTextsAsTheCoreDoes)
-{
-    EXPECT_EQ(CPWProperty::ToUTF8("\x83\x65\x83\x58\x83\x67 \x81"), "テスト ?");
 }

@@ -15,6 +15,7 @@
 #include "Modal.h"
 #include "core/CStepchainData.h"
 #include "core/Cp932.h"
+#include "core/SpecExport.h"
 #include "core/Texts.h"
 #include "host/IPWObject.h"
 #include "host/IPWProperty.h"
@@ -71,6 +72,10 @@ QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 QString Hex(const std::string& bytes) { return QString::fromStdString(ToHex(bytes)); }
 
+// The row of an empty list, or of none.
+const QString kEmptySpec = Utf8("    <tr>\n        <td>\n            押下時アクション\n        </td>\n"
+                                "        <td >\n            未設定\n　　　　</td>\n    </tr>\n");
+
 }
 
 class PluginTest : public QObject {
@@ -82,15 +87,12 @@ private slots:
     void cleanup();
 
     void answersItsTypeKey();
-    void drawsNameAndCaption_data();
     void drawsNameAndCaption();
-    void setValueAsksTheOwner_data();
     void setValueAsksTheOwner();
     void worksWithoutAValueList();
     void editsThroughItsButton_data();
     void editsThroughItsButton();
     void storesAndLoadsByteExactly();
-    void exportsItsSpecificationRow_data();
     void exportsItsSpecificationRow();
     void buttonLetsGoOfItsProperty_data();
     void buttonLetsGoOfItsProperty();
@@ -104,7 +106,6 @@ private:
     // The property's row in the grid, with its button laid over it.
     QPushButton* Show(IPWProperty* property);
     QString Cell(int column) const;
-    void Unload();
 
     QTemporaryDir m_settings;
     void* m_module = nullptr;
@@ -141,15 +142,9 @@ void PluginTest::cleanup()
 {
     m_window.reset();
     m_properties.clear();
-    Unload();
-    m_host.reset();
-}
-
-void PluginTest::Unload()
-{
     if (m_module != nullptr)
-        dlclose(m_module);
-    m_module = nullptr;
+        dlclose(std::exchange(m_module, nullptr));
+    m_host.reset();
 }
 
 IPWProperty* PluginTest::Make(CStepchainData* value, IPWObject* owner, int context)
@@ -186,72 +181,46 @@ void PluginTest::answersItsTypeKey()
     QVERIFY(property->GetWorkValue() != nullptr && property->GetWorkValue() != &value);
 }
 
-void PluginTest::drawsNameAndCaption_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("actions");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("empty list") << 1 << 0 << Utf8("(未設定)");
-    QTest::newRow("three actions") << 1 << 3 << Utf8("(3件設定済)");
-    QTest::newRow("host wants no caption") << 0 << 3 << QString();
-}
-
 void PluginTest::drawsNameAndCaption()
 {
-    QFETCH(int, answer);
-    QFETCH(int, actions);
-    QFETCH(QString, caption);
-    m_host->captionAnswer = answer;
-    CStepchainData value;
-    Fill(value, actions);
-    m_window->AddProperty(Make(&value));
-    QCOMPARE(Cell(0), Utf8("押下時アクション"));
-    QCOMPARE(Cell(1), caption);
-    QCOMPARE(m_window->Grid()->item(0, 1)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
-    QVERIFY(m_host->captionName == kName);
-    QCOMPARE(m_host->captionType.c_str(), "STEPCHAIN");
-}
-
-void PluginTest::setValueAsksTheOwner_data()
-{
-    QTest::addColumn<bool>("hasOwner");
-    QTest::addColumn<int>("allows");
-    QTest::addColumn<int>("notify");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<int>("changed");
-    QTest::addColumn<int>("notified");
-    QTest::newRow("refused") << true << 0 << 1 << 0 << 0 << 0;
-    QTest::newRow("allowed") << true << 1 << 1 << 1 << 1 << 1;
-    QTest::newRow("allowed, quietly") << true << 1 << 0 << 1 << 1 << 0;
-    QTest::newRow("no owner") << false << 0 << 1 << 1 << 0 << 1;
+    // The host's answer to caption wanted, the actions, the caption.
+    const std::tuple<int, int, QString> cases[] = {{1, 0, Utf8("(未設定)")}, {1, 3, Utf8("(3件設定済)")}, {0, 3, {}}};
+    for (const auto& [answer, actions, caption] : cases) {
+        m_host->captionAnswer = answer;
+        CStepchainData value;
+        Fill(value, actions);
+        m_window->Clear();
+        m_window->AddProperty(Make(&value));
+        QCOMPARE(Cell(0), Utf8("押下時アクション"));
+        QCOMPARE(Cell(1), caption);
+        QCOMPARE(m_window->Grid()->item(0, 1)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+        QVERIFY(m_host->captionName == kName);
+        QCOMPARE(m_host->captionType.c_str(), "STEPCHAIN");
+    }
 }
 
 void PluginTest::setValueAsksTheOwner()
 {
-    QFETCH(bool, hasOwner);
-    QFETCH(int, allows);
-    QFETCH(int, notify);
-    QFETCH(int, result);
-    QFETCH(int, changed);
-    QFETCH(int, notified);
-    Owner owner;
-    owner.allows = allows;
-    CStepchainData value;
-    Fill(value, 1);
-    CStepchainData proposed;
-    Fill(proposed, 3);
-    const std::string before = StoredBytes(value);
-    const std::string wanted = StoredBytes(proposed);
-    IPWProperty* property = Make(&value, hasOwner ? &owner : nullptr, 7);
-
-    QCOMPARE(property->SetValue(&proposed, notify), result);
-    const std::string expected = result != 0 ? wanted : before;
-    QCOMPARE(Hex(StoredBytes(value)), Hex(expected));
-    QCOMPARE(Hex(StoredBytes(proposed)), Hex(expected));
-    QCOMPARE(owner.changed, changed);
-    QCOMPARE(m_notified, notified);
-    if (hasOwner)
-        QCOMPARE(owner.lastContext, 7);
+    // Owner or none, its answer, notify; SetValue's result, the owner's and the window's notices.
+    const std::tuple<bool, int, int, int, int, int> cases[] = {
+        {true, 0, 1, 0, 0, 0}, {true, 1, 1, 1, 1, 1}, {true, 1, 0, 1, 1, 0}, {false, 0, 1, 1, 0, 1}};
+    for (const auto& [hasOwner, allows, notify, result, changed, notified] : cases) {
+        Owner owner;
+        owner.allows = allows;
+        m_notified = 0;
+        CStepchainData value;
+        Fill(value, 1);
+        CStepchainData proposed;
+        Fill(proposed, 3);
+        const std::string expected = StoredBytes(result != 0 ? proposed : value);
+        IPWProperty* property = Make(&value, hasOwner ? &owner : nullptr, 7);
+        QCOMPARE(property->SetValue(&proposed, notify), result);
+        QCOMPARE(Hex(StoredBytes(value)), Hex(expected));
+        QCOMPARE(Hex(StoredBytes(proposed)), Hex(expected));
+        QCOMPARE(owner.changed, changed);
+        QCOMPARE(m_notified, notified);
+        QCOMPARE(owner.lastContext, hasOwner ? 7 : 0);
+    }
 }
 
 // A property made without a list draws no caption, stores an empty list,
@@ -283,8 +252,7 @@ void PluginTest::worksWithoutAValueList()
     QCOMPARE(three.GetCount(), size_t{3});
     std::ostringstream spec;
     property->ExportSpec(spec);
-    QCOMPARE(QString::fromStdString(spec.str()), Utf8("    <tr>\n        <td>\n            押下時アクション\n        </td>\n"
-                                                      "        <td >\n            未設定\n　　　　</td>\n    </tr>\n"));
+    QCOMPARE(QString::fromStdString(spec.str()), kEmptySpec);
     QVERIFY(property->ExportSpecKeyword().empty());
 
     QPushButton* button = Show(property);
@@ -381,44 +349,18 @@ void PluginTest::storesAndLoadsByteExactly()
     QCOMPARE(property->CompareProperties(&own), 0);
 }
 
-void PluginTest::exportsItsSpecificationRow_data()
-{
-    QTest::addColumn<int>("actions");
-    QTest::addColumn<QString>("row");
-    QTest::addColumn<QString>("keywords");
-    const char* name = "            押下時アクション\n";
-    QTest::newRow("empty list") << 0
-                                << Utf8("    <tr>\n        <td>\n") + Utf8(name) +
-                                       Utf8("        </td>\n        <td >\n            未設定\n　　　　</td>\n    </tr>\n")
-                                << QString();
-    QTest::newRow("one action")
-        << 1
-        << Utf8("    <tr>\n        <td>\n") + Utf8(name) +
-               Utf8("        </td>\n        <td >\n"
-                    "            <table border='1' cellspacing='0' cellpadding='0'>\n"
-                    "                <tr>\n                    <td>No.</td>\n                    <td>動作種類</td>\n"
-                    "                    <td>詳細</td>\n                </tr>\n"
-                    "                <tr>\n"
-                    "                    <td>\n                        1\n                    </td>\n"
-                    "                    <td>\n                        アクション終了\n                    </td>\n"
-                    "                    <td>\n                        \n                    </td>\n"
-                    "                </tr>\n"
-                    "            </table>\n\t\t</td>\n    </tr>\n")
-        << Utf8(":");
-}
-
 void PluginTest::exportsItsSpecificationRow()
 {
-    QFETCH(int, actions);
-    QFETCH(QString, row);
-    QFETCH(QString, keywords);
     CStepchainData value;
-    Fill(value, actions);
     IPWProperty* property = Make(&value);
-    std::ostringstream spec;
-    property->ExportSpec(spec);
-    QCOMPARE(QString::fromStdString(spec.str()), row);
-    QCOMPARE(QString::fromStdString(property->ExportSpecKeyword()), keywords);
+    for (int actions : {0, 1}) {
+        Fill(value, actions);
+        std::ostringstream spec;
+        property->ExportSpec(spec);
+        QCOMPARE(QString::fromStdString(spec.str()),
+                 actions == 0 ? kEmptySpec : QString::fromStdString(ExportPropertySpec(value, kName)));
+        QCOMPARE(QString::fromStdString(property->ExportSpecKeyword()), QString(actions == 0 ? "" : ":"));
+    }
 }
 
 void PluginTest::buttonLetsGoOfItsProperty_data()
@@ -526,7 +468,7 @@ void PluginTest::unloadingTakesTheButtonAway()
     QVERIFY(!button.isNull());
     m_window->Clear();
     m_properties.clear();
-    Unload();
+    dlclose(std::exchange(m_module, nullptr));
     QVERIFY(button.isNull());
     QVERIFY(ButtonWithText(m_window.get(), Utf8("設定")) == nullptr);
 }

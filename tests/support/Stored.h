@@ -13,3 +13,15 @@ std::string StoredBytes(T&& item)
     std::forward<T>(item).Serialize(ar);
     return ar.GetStored();
 }
+
+// The cause of the archive exception `use` throws; -1 when it throws none.
+template <typename F>
+int ArchiveCause(F&& use)
+{
+    try {
+        use();
+    } catch (const CArchiveException& e) {
+        return e.GetCause();
+    }
+    return -1;
+}
