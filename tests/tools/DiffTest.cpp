@@ -116,6 +116,7 @@ TEST(ListDiff, FindsTheRowsThatDiffer)
         {"A B", "B A", "1>2"},              {"A B C", "A Z C", "2~2"},
         {"A B C", "A =B C", "-2 +2"},       {"A B C", "A =W0 Z C", "2~3 +2"},
         {"A B =W0 C", "C A B =W1", "3~4 4>1"}, {"A A B", "A B", "-2"},
+        {"A A C D", "C D A", "1>3 -2"},
     };
     for (const auto& [before, after, expected] : cases) {
         std::string found;

@@ -47,7 +47,7 @@ TEST_F(Tool, MinusIsStandardOutputForEveryCommandThatWrites)
 TEST_F(Tool, TargetsAreWrittenWhereTheyLead)
 {
     const std::pair<const char*, std::string> cases[] = {
-        {"FIFO written into, kept", "mkfifo t && { timeout 10 cat t >got & } && $T store w9 -o t && wait && test -p t && cmp got w9"},
+        {"FIFO written into, kept", "mkfifo t && { timeout 10 cat t >got & } && timeout 10 $T store w9 -o t && wait && test -p t && cmp got w9"},
         {"link followed, kept", "cp w0 real && ln -s real t && $T store w9 -o t && test -L t && cmp real w9"},
         {"link to a file not there yet", "ln -s later t && $T store w9 -o t && test -L t && cmp later w9"},
         {"in place through a link", "cp w0 real && ln -s real t && $T rename W0 W9 t --in-place && test -L t && cmp real w9"},
