@@ -2,24 +2,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include <functional>
-#include <memory>
-
-#include "actions/CSCActionLink.h"
-#include "actions/CSCBranch.h"
-#include "actions/CSCCalc.h"
-#include "actions/CSCCalcTime.h"
-#include "actions/CSCCall.h"
-#include "actions/CSCComm.h"
-#include "actions/CSCKeypad.h"
 #include "actions/CSCLabel.h"
-#include "actions/CSCOpe.h"
-#include "actions/CSCPageJump.h"
-#include "actions/CSCPassPage.h"
 #include "actions/CSCSetGraphMem.h"
 #include "actions/CSCSetValue.h"
-#include "actions/CSCString.h"
 #include "support/Bytes.h"
+#include "support/RandomList.h"
 #include "support/Stored.h"
 #include "tools/ListFile.h"
 #include "tools/textform/TextForm.h"
@@ -38,108 +25,6 @@ List Loaded(const std::string& bytes)
     return list;
 }
 
-CVXMemNode Op(const char* name, int kind = CVXMemNode::KIND_MEMORY)
-{
-    CVXMemNode node;
-    node.m_name = name;
-    node.m_kind = kind;
-    return node;
-}
-
-template <typename A>
-A& As(IStepchain& action)
-{
-    return static_cast<A&>(action);
-}
-
-// Every kind with every field set apart from its default: each operand is
-// named as its field, and each other field has a value of its own.
-struct Rich {
-    int type;
-    const char* key;
-    std::function<void(IStepchain&)> set;
-    const char* scalars;  // the fields that are not operands
-};
-
-const Rich kRich[] = {
-    {SC_PAGEJUMP, "page_jump",
-     [](IStepchain& s) { auto& a = As<CSCPageJump>(s); a.m_page = Op("m_page"); a.m_mode = -2147090430; },
-     R"({"m_mode":-2147090430})"},
-    {SC_SETVALUE, "set_value",
-     [](IStepchain& s) { auto& a = As<CSCSetValue>(s); a.Dest = Op("Dest"); a.Source = Op("Source"); }, "{}"},
-    {SC_CALC, "add_subtract",
-     [](IStepchain& s) {
-         auto& a = As<CSCCalc>(s);
-         a.Dest = Op("Dest"); a.Delta = Op("Delta"); a.Upper = Op("Upper"); a.Lower = Op("Lower");
-         a.AutoRepeat = 1; a.Beep = 0; a.Accelerate = 7; a.RangeCheck = 8; a.Wrap = 9;
-     },
-     R"({"AutoRepeat":1,"Beep":0,"Accelerate":7,"RangeCheck":8,"Wrap":9})"},
-    {SC_CALCTIME, "clock_add_subtract",
-     [](IStepchain& s) {
-         auto& a = As<CSCCalcTime>(s);
-         a.Hour = Op("Hour"); a.Minute = Op("Minute"); a.Delta = Op("Delta"); a.LimitHour = Op("LimitHour");
-         a.LimitMinute = Op("LimitMinute"); a.AutoRepeat = 0; a.Beep = 1; a.Accelerate = 4294967295u; a.TimeLimit = 3;
-     },
-     R"({"AutoRepeat":0,"Beep":1,"Accelerate":4294967295,"TimeLimit":3})"},
-    {SC_COMM, "comm_output",
-     [](IStepchain& s) { auto& a = As<CSCComm>(s); a.Content = Op("Content"); a.ContentKind = 1; },
-     R"({"ContentKind":1})"},
-    {SC_PASSPAGE, "password_page_jump",
-     [](IStepchain& s) { auto& a = As<CSCPassPage>(s); a.m_password = "1234"; a.m_jumpPage = 5; a.m_keypadPage = 6; },
-     R"({"m_password":"1234","m_jumpPage":5,"m_keypadPage":6})"},
-    {SC_KEYPAD, "keypad",
-     [](IStepchain& s) {
-         auto& a = As<CSCKeypad>(s);
-         a.Dest = Op("Dest"); a.RangeMax = Op("RangeMax"); a.RangeMin = Op("RangeMin"); a.FracMem = Op("FracMem");
-         a.TotalDigits = 11; a.FracFromMem = 12; a.FracDigits = 13; a.KeyPage = 14; a.RangeCheck = 15;
-         a.UseMessage = 16; a.Message = "M"; a.UseActLink = 17; a.ActLink = "P!B!E";
-     },
-     R"({"TotalDigits":11,"FracFromMem":12,"FracDigits":13,"KeyPage":14,"RangeCheck":15,"UseMessage":16,
-         "Message":"M","UseActLink":17,"ActLink":"P!B!E"})"},
-    {SC_OPE, "arithmetic",
-     [](IStepchain& s) {
-         auto& a = As<CSCOpe>(s);
-         a.Result = Op("Result"); a.Left = Op("Left"); a.Right = Op("Right"); a.Operator = 3;
-     },
-     R"({"Operator":3})"},
-    {SC_CALL, "call", [](IStepchain& s) { As<CSCCall>(s).m_routine = "INIT: start"; }, R"({"m_routine":"INIT: start"})"},
-    {SC_ACTIONLINK, "action_link", [](IStepchain& s) { As<CSCActionLink>(s).m_target = "P!B!E"; },
-     R"({"m_target":"P!B!E"})"},
-    {SC_STRING, "string",
-     [](IStepchain& s) {
-         auto& a = As<CSCString>(s);
-         a.Target = Op("Target", CVXMemNode::KIND_TEXT); a.Text = "t"; a.Operation = 5; a.Source = Op("Source");
-     },
-     R"({"Text":"t","Operation":5})"},
-    {SC_REFSH, "redraw", [](IStepchain&) {}, "{}"},
-    {SC_SETGRAPHMEM, "graph_memory",
-     [](IStepchain& s) {
-         auto& a = As<CSCSetGraphMem>(s);
-         a.GraphMem = Op("GraphMem", CVXMemNode::KIND_GRAPH); a.Position = Op("Position"); a.Value = Op("Value");
-         a.Access = 1;
-     },
-     R"({"Access":1})"},
-    {SC_LABEL, "label", [](IStepchain& s) { As<CSCLabel>(s).m_name = Sj("完了"); }, R"({"m_name":"完了"})"},
-    {SC_BRANCH, "branch",
-     [](IStepchain& s) {
-         auto& a = As<CSCBranch>(s);
-         a.Reference = Op("Reference"); a.Subject = Op("Subject"); a.Label = "L"; a.Condition = 4;
-     },
-     R"({"Label":"L","Condition":4})"},
-    {SC_ACTIONEXIT, "end", [](IStepchain&) {}, "{}"},
-};
-
-List RichList()
-{
-    auto list = std::make_unique<CStepchainData>();
-    for (const Rich& rich : kRich) {
-        IStepchain* action = list->CreateSC(rich.type);
-        rich.set(*action);
-        list->AddSC(action);
-    }
-    return list;
-}
-
 List EveryKindByDefault()
 {
     auto list = std::make_unique<CStepchainData>();
@@ -148,31 +33,47 @@ List EveryKindByDefault()
     return list;
 }
 
+void ExpectBuildOfDumpStoresTheSame(CStepchainData& list, const std::string& what)
+{
+    // Storing a list may settle what loading left open; the dump is of the list as it stores.
+    const std::string stored = StoredBytes(list);
+    const std::string text = textform::Dump(list);
+    List built = textform::Build(text);
+    ASSERT_EQ(ToHex(StoredBytes(*built)), ToHex(stored)) << what << "\n" << text;
+    EXPECT_EQ(textform::Dump(*built), text) << what;
 }
 
-TEST(TextForm, EveryFieldLandsUnderItsName)
-{
-    const json actions = json::parse(textform::Dump(*RichList())).at("actions");
-    ASSERT_EQ(actions.size(), std::size(kRich));
-    for (size_t row = 0; row < actions.size(); ++row) {
-        const Rich& rich = kRich[row];
-        json scalars = json::object();
-        for (const auto& [key, value] : actions[row].items()) {
-            if (value.is_object())
-                EXPECT_EQ(value.at("name"), key) << rich.key;
-            else if (key != "kind")
-                scalars[key] = value;
-        }
-        EXPECT_EQ(actions[row].at("kind"), rich.key);
-        EXPECT_EQ(scalars, json::parse(rich.scalars)) << rich.key;
-    }
+const std::string kEmpty = "01 00 00 00 00 01 00 00 00 00 00 00 00 ";
+const std::string kKeypadNodes = "01 00 00 00 04 56 41 4C 31 01 00 00 00 00 00 00 00 " + kEmpty + kEmpty;
+const std::string kKeypadRest = "00 00 00 00 02 00 00 00 " + kEmpty + "03 00 00 00 00 00 00 00 00 00 00 00 00 ";
+const std::string kTarget = "01 00 00 00 0A 54 58 54 31 5B 54 45 58 54 5D 00 01 00 00 00 00 00 00 00 ";
+const std::string kSetText = "03 61 62 63 02 00 00 00 ";
+const std::string kTextSource = "01 00 00 00 06 5B 54 45 58 54 5D 00 60 00 00 00 00 00 00 00 ";
+
+// Lists in the layouts that loading accepts besides the one it stores.
+const std::pair<const char*, std::string> kOlderLayouts[] = {
+    {"keypad counting integer digits", "01 00 06 " + kKeypadNodes + "04 00 00 00 02 00 00 00 03 00 00 00 00 00 00 00"},
+    {"keypad, plain marker", "01 00 06 " + kKeypadNodes + "FF FF FF FF 06 00 00 00 " + kKeypadRest},
+    {"keypad, link marker with the link off", "01 00 06 " + kKeypadNodes + "FE FF FF FF 06 00 00 00 " + kKeypadRest +
+                                                  "00 00 00 00 05 41 21 42 21 43"},
+    {"string, V2 tag", "01 00 0A " + kTarget + "0E 40 40 40 56 32 46 6F 72 6D 61 74 40 40 40 " + kSetText + kTextSource},
+    {"string, untagged", "01 00 0A " + kTarget + kSetText},
+    {"string, V3 with a second target",
+     "01 00 0A " + kTarget + "0E 40 40 40 56 33 46 6F 72 6D 61 74 40 40 40 " + kSetText + kTextSource +
+         "01 00 00 00 0A 54 58 54 32 5B 54 45 58 54 5D 00 01 00 00 00 00 00 00 00"},
+    {"wide label", "01 00 0D FF FE FF 03 41 00 42 30 3D D8"},
+    {"text operand without its second text", "01 00 01 01 00 00 00 0A 54 58 54 31 5B 54 45 58 54 5D 01 00 00 00 00 00 00 00 " + kEmpty},
+    {"operand flags with unused bits", "01 00 01 FF FF FF FF 02 57 30 01 00 00 00 00 00 00 00 " + kEmpty},
+};
+
 }
 
 TEST(TextForm, ExactDocument)
 {
     CStepchainData list;
     auto* set = static_cast<CSCSetValue*>(list.CreateSC(SC_SETVALUE));
-    set->Dest = Op("TXT1", CVXMemNode::KIND_TEXT);
+    set->Dest.m_name = "TXT1";
+    set->Dest.m_kind = CVXMemNode::KIND_TEXT;
     set->Dest.m_subName = "S";
     set->Dest.m_value = -5;
     set->Dest.m_aux = 3;
@@ -218,49 +119,18 @@ TEST(TextForm, TextsKeepEveryByte)
     }
 }
 
-namespace {
-
-const std::string kEmpty = "01 00 00 00 00 01 00 00 00 00 00 00 00 ";
-const std::string kKeypadNodes = "01 00 00 00 04 56 41 4C 31 01 00 00 00 00 00 00 00 " + kEmpty + kEmpty;
-const std::string kKeypadRest = "00 00 00 00 02 00 00 00 " + kEmpty + "03 00 00 00 00 00 00 00 00 00 00 00 00 ";
-const std::string kTarget = "01 00 00 00 0A 54 58 54 31 5B 54 45 58 54 5D 00 01 00 00 00 00 00 00 00 ";
-const std::string kSetText = "03 61 62 63 02 00 00 00 ";
-const std::string kTextSource = "01 00 00 00 06 5B 54 45 58 54 5D 00 60 00 00 00 00 00 00 00 ";
-
-// Lists in the layouts that loading accepts besides the one it stores.
-const std::pair<const char*, std::string> kOlderLayouts[] = {
-    {"keypad counting integer digits", "01 00 06 " + kKeypadNodes + "04 00 00 00 02 00 00 00 03 00 00 00 00 00 00 00"},
-    {"keypad, plain marker", "01 00 06 " + kKeypadNodes + "FF FF FF FF 06 00 00 00 " + kKeypadRest},
-    {"keypad, link marker with the link off", "01 00 06 " + kKeypadNodes + "FE FF FF FF 06 00 00 00 " + kKeypadRest +
-                                                  "00 00 00 00 05 41 21 42 21 43"},
-    {"string, V2 tag", "01 00 0A " + kTarget + "0E 40 40 40 56 32 46 6F 72 6D 61 74 40 40 40 " + kSetText + kTextSource},
-    {"string, untagged", "01 00 0A " + kTarget + kSetText},
-    {"string, V3 with a second target",
-     "01 00 0A " + kTarget + "0E 40 40 40 56 33 46 6F 72 6D 61 74 40 40 40 " + kSetText + kTextSource +
-         "01 00 00 00 0A 54 58 54 32 5B 54 45 58 54 5D 00 01 00 00 00 00 00 00 00"},
-    {"wide label", "01 00 0D FF FE FF 03 41 00 42 30 3D D8"},
-    {"text operand without its second text", "01 00 01 01 00 00 00 0A 54 58 54 31 5B 54 45 58 54 5D 01 00 00 00 00 00 00 00 " + kEmpty},
-    {"operand flags with unused bits", "01 00 01 FF FF FF FF 02 57 30 01 00 00 00 00 00 00 00 " + kEmpty},
-};
-
-void ExpectBuildOfDumpStoresTheSame(CStepchainData& list, const std::string& what)
-{
-    const std::string stored = StoredBytes(list);
-    const std::string text = textform::Dump(list);
-    List built = textform::Build(text);
-    EXPECT_EQ(ToHex(StoredBytes(*built)), ToHex(stored)) << what;
-    EXPECT_EQ(textform::Dump(*built), text) << what;
-}
-
-}
-
+// Every field of every kind reaches the text form and comes back.
 TEST(TextForm, BuildOfDumpStoresWhatStoreStores)
 {
-    ExpectBuildOfDumpStoresTheSame(*EveryKindByDefault(), "every kind");
-    ExpectBuildOfDumpStoresTheSame(*RichList(), "every field set");
+    for (uint32_t seed = 0; seed < 200; ++seed) {
+        RandomList random(seed);
+        CStepchainData list;
+        random.Fill(list, random.Below(40));
+        ExpectBuildOfDumpStoresTheSame(*Loaded(StoredBytes(list)), "seed " + std::to_string(seed));
+    }
     // A graph memory whose name ends in a lone lead byte stores "?" in its place.
-    List lone = RichList();
-    As<CSCSetGraphMem>(*lone->GetAt(SC_SETGRAPHMEM)).GraphMem.m_name = Hex("47 81");
+    List lone = EveryKindByDefault();
+    static_cast<CSCSetGraphMem&>(*lone->GetAt(SC_SETGRAPHMEM)).GraphMem.m_name = Hex("47 81");
     ExpectBuildOfDumpStoresTheSame(*lone, "lone lead byte");
     for (const auto& [what, hex] : kOlderLayouts)
         ExpectBuildOfDumpStoresTheSame(*Loaded(Hex(hex)), what);
@@ -315,35 +185,12 @@ TEST(TextForm, Refusals)
             EXPECT_EQ(std::string(e.what()), message);
         }
     }
-    EXPECT_THROW(textform::Build("{\"format\": "), textform::FormError);
-}
-
-TEST(TextForm, ParserRefusalsNameThePath)
-{
-    const std::string head = R"({"format": "stepchain-list", "version": 1, "actions": [{"kind": "label", "m_name": )";
-    const std::pair<std::string, const char*> cases[] = {
-        {head + "1e999}]}", "actions[0].m_name: number overflow parsing '1e999'"},
-        {head + R"("A", "m_name": "B"}]})", "actions[0].m_name: is given twice"},
-        {R"({"format": "stepchain-list", "format": "stepchain-list"})", "format: is given twice"},
-        {head + R"({"bytes": [[[[[[]]]]]]}}]})", "actions[0].m_name.bytes[0][0][0][0]: nests deeper than 8 levels"},
-        {head + "\"\xFF\"}]}", "actions[0].m_name: parse error at line 1, column 85: syntax error while parsing "
-                                "value - invalid string: ill-formed UTF-8 byte; last read: '\"\xFF'"},
-    };
-    for (const auto& [text, message] : cases) {
-        try {
-            textform::Build(text);
-            ADD_FAILURE() << "accepted: " << message;
-        } catch (const textform::FormError& e) {
-            EXPECT_EQ(std::string(e.what()), message);
-        }
-    }
 }
 
 // The longest row each kind can take with texts of at most 254 bytes, in
 // either form, is what the input bounds allow for.
 TEST(TextForm, LongestRowsFitTheInputBounds)
 {
-    const json actions = json::parse(textform::Dump(*EveryKindByDefault())).at("actions");
     const auto document = [](const json& action) {
         return json{{"format", "stepchain-list"}, {"version", 1}, {"actions", {action}}}.dump();
     };
@@ -358,6 +205,7 @@ TEST(TextForm, LongestRowsFitTheInputBounds)
     const std::string longest(254, '\x01');
     uint64_t stored = 0;
     uint64_t text = 0;
+    const json actions = json::parse(textform::Dump(*EveryKindByDefault())).at("actions");
     for (json action : actions) {
         for (auto& [key, value] : action.items()) {
             if (value.is_string() && key != "kind")
@@ -393,13 +241,10 @@ TEST(TextForm, RecognisedByContent)
         bool text;
         const char* whyNot;
     } cases[] = {
-        {empty, true, ""},
         {" \r\n\t" + empty, true, ""},
         {"\xEF\xBB\xBF" + empty, true, ""},
         {Hex("01 00 0F"), false, ""},
         {R"({"format": "other"})", false, R"(a JSON object without "format": "stepchain-list")"},
-        {"{\"format\": 1", false, "parse error at line 1, column 13: syntax error while parsing object - unexpected "
-                                  "end of input; expected '}'"},
         // A binary list of 123 actions begins with "{".
         {Hex("7B 00") + std::string(123, '\x0F'), false, "a zero byte at byte offset 1, which JSON text cannot hold"},
         {empty + '\0' + "x", false, "a zero byte at byte offset 57, which JSON text cannot hold"},

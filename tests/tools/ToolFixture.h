@@ -7,10 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -33,33 +30,23 @@ struct Result {
 
 inline std::string ReadFile(const fs::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
 }
 
-inline void WriteFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+inline void WriteFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // A test that runs the built tool on files in a directory of its own.
 class Tool : public testing::Test {
 protected:
     void SetUp() override
     {
-        std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '-');
-        m_dir = fs::temp_directory_path() / ("stepchain-tool-" + std::to_string(::getpid()) + "-" + name);
+        m_dir = fs::temp_directory_path() / ("stepchain-tool-" + std::to_string(::getpid()));
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
-    void TearDown() override
-    {
-        fs::permissions(m_dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(m_dir);
-    }
+    void TearDown() override { fs::remove_all(m_dir); }
 
     fs::path File(const std::string& name, const std::string& bytes)
     {
@@ -67,9 +54,9 @@ protected:
         return m_dir / name;
     }
 
-    // Runs the tool with the arguments (already quoted for the shell) after
-    // the shell commands `before` (such as a ulimit, or a pipe into the
-    // tool's standard input); `out` redirects standard output when given.
+    // Runs the tool with the arguments (quoted for the shell) after the shell
+    // commands `before` (such as a ulimit, or a pipe into the tool's standard
+    // input); `out` redirects standard output when given.
     Result Run(const std::string& args, const std::string& input = "", const std::string& before = "",
                const std::string& out = "")
     {
@@ -82,12 +69,11 @@ protected:
     }
 
     // Starts the tool without waiting; its output goes to the files stdout and stderr.
-    pid_t Start(const std::vector<std::string>& args)
+    pid_t Start(std::vector<std::string> args)
     {
-        std::vector<std::string> all = {STEPCHAIN_TOOL};
-        all.insert(all.end(), args.begin(), args.end());
+        args.insert(args.begin(), STEPCHAIN_TOOL);
         std::vector<char*> argv;
-        for (std::string& arg : all)
+        for (std::string& arg : args)
             argv.push_back(arg.data());
         argv.push_back(nullptr);
         posix_spawn_file_actions_t actions;
@@ -100,31 +86,29 @@ protected:
         return pid;
     }
 
-    // The wait status of a started tool; a tool still running after
-    // `seconds` is killed and the test fails.
-    static int Wait(pid_t pid, int seconds = 30)
+    // The wait status of a started tool; one still running after 30 s is killed and the test fails.
+    static int Wait(pid_t pid)
     {
         int status = 0;
-        for (int tries = 0; tries < seconds * 100; ++tries) {
+        for (int tries = 0; tries < 3000; ++tries) {
             if (::waitpid(pid, &status, WNOHANG) == pid)
                 return status;
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         ::kill(pid, SIGKILL);
         ::waitpid(pid, &status, 0);
-        ADD_FAILURE() << "the tool was still running after " << seconds << " s";
+        ADD_FAILURE() << "the tool was still running after 30 s";
         return status;
     }
 
-    // The names in the test's directory that begin with `prefix`.
-    std::vector<std::string> Named(const std::string& prefix) const
+    // Whether a temporary file of the tool is left in the test's directory.
+    bool TemporaryLeft() const
     {
-        std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(m_dir)) {
-            if (entry.path().filename().string().starts_with(prefix))
-                names.push_back(entry.path().filename().string());
+            if (entry.path().filename().string().starts_with(".stepchain-"))
+                return true;
         }
-        return names;
+        return false;
     }
 
     fs::path m_dir;

@@ -64,8 +64,7 @@ TEST_P(ToolCases, RunAsExpected)
     const Result result = Run(InDir(c.args, m_dir), "", c.before);
     EXPECT_EQ(result.code, c.code) << result.err;
     EXPECT_EQ(result.err, InDir(c.err, m_dir));
-    const std::string out = InDir(c.out, m_dir);
-    EXPECT_EQ(result.out.substr(0, out.size()), out);
+    EXPECT_TRUE(result.out.starts_with(InDir(c.out, m_dir))) << result.out;
     // A refused run writes nothing.
     EXPECT_FALSE(fs::exists(m_dir / "out"));
     EXPECT_EQ(ReadFile(m_dir / "list.stepchain"), kW0);
@@ -83,10 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"TrailingByte", [](auto& d) { Put(d, "bad", Hex("00 00 0F")); }, "store $D/bad -o $D/out", 2,
              "stepchain: $D/bad: 1 byte after the end of the list at byte offset 2\n"},
         Case{"EmptyInput", nullptr, "show /dev/null", 2, "stepchain: /dev/null: end of file at byte offset 0\n"},
-        Case{"NumberOutOfRange",
-             [](auto& d) { Put(d, "in.json", TextForm(R"({"kind": "label", "m_name": 1e999})")); },
-             "build $D/in.json -o $D/out", 2,
-             "stepchain: $D/in.json: actions[0].m_name: number overflow parsing '1e999'\n"},
         Case{"NumberOutOfRangeInEveryCommand",
              [](auto& d) { Put(d, "in.json", TextForm(R"({"kind": "label", "m_name": 1e999})")); }, "show $D/in.json",
              2,
@@ -123,11 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
              "show $D/list.stepchain --host $D/host.json", 2,
              "stepchain: $D/host.json: layres: is not a key of a host description (the keys are layers, font_builder, "
              "settings, memories, objects, subroutines)\n"},
-        Case{"HostUnknownSetting", [](auto& d) { Put(d, "host.json", R"({"settings": {"modle": ""}})"); },
-             "show $D/list.stepchain --host $D/host.json", 2,
-             "stepchain: $D/host.json: settings.modle: is not a key of settings (the keys are model, "
-             "default_auto_repeat, default_accelerate, default_beep, repeat_start_time, repeat_interval, "
-             "acceleration_time, layer_check)\n"},
         Case{"HostSyntaxError", [](auto& d) { Put(d, "host.json", "{\n\"layers\": tru}"); },
              "show $D/list.stepchain --host $D/host.json", 2,
              "stepchain: $D/host.json: layers: parse error at line 2, column 14: syntax error while parsing value - "
@@ -148,8 +138,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Case{"EmptyOldName", nullptr, "rename $D/list.stepchain '' W1 -o $D/out", 2,
              "stepchain: the old name is empty, which would name every empty operand\n"},
-        Case{"EmptyOldNameInPlace", nullptr, "rename '' W1 $D/list.stepchain --in-place", 2,
-             "stepchain: the old name is empty, which would name every empty operand\n"},
         Case{"LineBreakInOldName", nullptr, "rename \"$(printf 'W\\n0')\" W1 $D/list.stepchain --in-place", 2,
              "stepchain: the old name 'W\\n0' holds a line break, which would break the script line it goes into\n"},
         Case{"CarriageReturnInNewName", nullptr, "rename $D/list.stepchain W0 \"$(printf 'W\\r1')\" -o $D/out", 2,
@@ -157,10 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"TabInNewName", nullptr, "rename W0 \"$(printf 'W\\t1')\" $D/list.stepchain --dry-run", 2,
              "stepchain: the new name 'W\\t1' holds a tab, which would break the script line it goes into\n"},
         Case{"TabInOwner", nullptr, "script $D/list.stepchain --owner \"$(printf 'Btn\\t1')\"", 2,
-             "stepchain: the owner name 'Btn\\t1' holds a tab, which would break the script line it goes into\n"},
-        Case{"LineBreakInOwner", nullptr,
-             "rename W0 W1 $D/list.stepchain --in-place --owner \"$(printf 'A\\nB')\"", 2,
-             "stepchain: the owner name 'A\\nB' holds a line break, which would break the script line it goes into\n"}),
+             "stepchain: the owner name 'Btn\\t1' holds a tab, which would break the script line it goes into\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
@@ -169,9 +154,6 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"UnknownCommand", nullptr, "frob", 2,
              "stepchain: unknown command 'frob'; the commands are script, spec, keywords, show, check, diff, store, "
              "merge-limit, rename, dump, build (see stepchain --help)\n"},
-        Case{"NoCommand", nullptr, "", 2,
-             "stepchain: no command; the commands are script, spec, keywords, show, check, diff, store, merge-limit, "
-             "rename, dump, build (see stepchain --help)\n"},
         Case{"UnknownOption", nullptr, "show $D/list.stepchain --frob", 2,
              "stepchain: unknown option '--frob' (see stepchain --help)\n"},
         Case{"MissingArgument", nullptr, "script", 2, "stepchain: LIST is required (see stepchain --help)\n"},
@@ -189,8 +171,6 @@ INSTANTIATE_TEST_SUITE_P(
              "stepchain: standard input cannot be renamed in place\n"},
         Case{"RenameWithoutAForm", nullptr, "rename W0 W9 $D/list.stepchain", 2,
              "stepchain: rename takes LIST OLD NEW -o OUT, or OLD NEW LIST... with --in-place or --dry-run\n"},
-        Case{"RenameInTwoForms", nullptr, "rename W0 W9 $D/list.stepchain --in-place --dry-run", 2,
-             "stepchain: --in-place excludes --dry-run (see stepchain --help)\n"},
         Case{"RenameToAFileOfManyLists", nullptr, "rename $D/list.stepchain W0 W9 $D/list.stepchain -o $D/out", 2,
              "stepchain: rename with -o takes exactly LIST OLD NEW\n"},
         Case{"RenameNameOutsideCp932", nullptr, "rename W0 W€9 $D/list.stepchain --in-place", 2,

@@ -3,8 +3,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
-#include <functional>
-
 #include "tools/ListBuilder.h"
 #include "tools/ToolFixture.h"
 
@@ -27,164 +25,65 @@ std::string Long(const std::string& name)
 // 1024 bytes) that makes a longer write fail instead of stopping the tool.
 const std::string kSmallFiles = "trap '' XFSZ; ulimit -f 8;";
 
-struct stat Stat(const fs::path& path)
-{
-    struct stat st {};
-    EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
-    return st;
-}
-
-// Reads a FIFO on a thread of its own while the tool writes it.
-class FifoReader {
-public:
-    explicit FifoReader(const fs::path& fifo)
-        : m_thread([this, fifo] { m_bytes = ReadFile(fifo); })
-    {
-    }
-    std::string Bytes()
-    {
-        m_thread.join();
-        return m_bytes;
-    }
-
-private:
-    std::string m_bytes;
-    std::thread m_thread;
-};
-
 TEST_F(Tool, MinusIsStandardOutputForEveryCommandThatWrites)
 {
-    const fs::path list = File("list.stepchain", kW0);
-    const fs::path text = File("list.json", Run("dump " + list.string()).out);
+    const std::string text = Run("dump " + File("list.stepchain", kW0).string()).out;
+    File("list.json", text);
     const std::string cases[][2] = {
-        {"store LIST -o -", kW0},
-        {"merge-limit LIST --limit 0 -o -", kW0},
-        {"rename LIST W0 W9 -o -", kW9},
-        {"dump LIST -o -", ReadFile(text)},
-        {"build TEXT -o -", kW0},
+        {"store list.stepchain -o -", kW0},           {"merge-limit list.stepchain --limit 0 -o -", kW0},
+        {"rename list.stepchain W0 W9 -o -", kW9},    {"dump list.stepchain -o -", text},
+        {"build list.json -o -", kW0},
     };
     for (const auto& [command, expected] : cases) {
-        std::string args = command;
-        args.replace(args.find(command[0] == 'b' ? "TEXT" : "LIST"), 4, command[0] == 'b' ? text : list);
-        const Result result = Run(args);
+        const Result result = Run(command, "", "cd " + m_dir.string() + " &&");
         EXPECT_EQ(result.code, 0) << command << ": " << result.err;
         EXPECT_EQ(ToHex(result.out), ToHex(expected)) << command;
     }
-    EXPECT_EQ(Run("rename " + list.string() + " W0 W9 -o -").err, "plain names changed\n");
-    EXPECT_FALSE(fs::exists("-"));
     EXPECT_FALSE(fs::exists(m_dir / "-"));
 }
 
+// Each script runs in the test's folder, with the tool as $T and the lists
+// w0 and w9, and succeeds when the tool wrote as it should.
 TEST_F(Tool, TargetsAreWrittenWhereTheyLead)
 {
-    const fs::path in = File("in.stepchain", kW9);
-    const struct {
-        const char* name;
-        std::function<fs::path()> prepare;  // the target
-        std::function<void(const fs::path& target)> check;
-    } cases[] = {
-        {"FifoWrittenIntoAndKept",
-         [&] {
-             ::mkfifo((m_dir / "fifo").c_str(), 0600);
-             return m_dir / "fifo";
-         },
-         [&](const fs::path& fifo) { EXPECT_TRUE(S_ISFIFO(Stat(fifo).st_mode)); }},
-        {"LinkFollowedAndKept",
-         [&] {
-             File("real.stepchain", kW0);
-             fs::create_symlink("real.stepchain", m_dir / "link");
-             return m_dir / "link";
-         },
-         [&](const fs::path& link) {
-             EXPECT_TRUE(fs::is_symlink(link));
-             EXPECT_EQ(ReadFile(m_dir / "real.stepchain"), kW9);
-         }},
-        {"LinkToAFileNotThereYet",
-         [&] {
-             fs::create_symlink("later.stepchain", m_dir / "link");
-             return m_dir / "link";
-         },
-         [&](const fs::path& link) {
-             EXPECT_TRUE(fs::is_symlink(link));
-             EXPECT_EQ(ReadFile(m_dir / "later.stepchain"), kW9);
-         }},
+    const std::pair<const char*, std::string> cases[] = {
+        {"FIFO written into, kept", "mkfifo t && { timeout 10 cat t >got & } && timeout 10 $T store w9 -o t && wait && test -p t && cmp got w9"},
+        {"link followed, kept", "cp w0 real && ln -s real t && $T store w9 -o t && test -L t && cmp real w9"},
+        {"link to a file not there yet", "ln -s later t && $T store w9 -o t && test -L t && cmp later w9"},
+        {"in place through a link", "cp w0 real && ln -s real t && $T rename W0 W9 t --in-place && test -L t && cmp real w9"},
         // Neither the bits of a new file (0644 after the usual umask) nor those of the temporary one (0600).
-        {"ModeAndOwnerKept",
-         [&] {
-             const fs::path list = File("kept.stepchain", kW0);
-             ::chmod(list.c_str(), 0640);
-             if (::geteuid() == 0) {
-                 EXPECT_EQ(::chown(list.c_str(), 4321, 8765), 0);
-             }
-             return list;
-         },
-         [&](const fs::path& list) {
-             EXPECT_EQ(Stat(list).st_mode & 07777, 0640u);
-             if (::geteuid() == 0) {
-                 EXPECT_EQ(Stat(list).st_uid, 4321u);
-                 EXPECT_EQ(Stat(list).st_gid, 8765u);
-             }
-         }},
-        {"HardLinksAllShowTheNewList",
-         [&] {
-             File("first.stepchain", kW0);
-             fs::create_hard_link(m_dir / "first.stepchain", m_dir / "second.stepchain");
-             return m_dir / "first.stepchain";
-         },
-         [&](const fs::path& first) {
-             EXPECT_EQ(ReadFile(m_dir / "second.stepchain"), kW9);
-             EXPECT_EQ(Stat(first).st_ino, Stat(m_dir / "second.stepchain").st_ino);
-             EXPECT_EQ(Stat(first).st_nlink, 2u);
-         }},
-        {"LongestLegalName", [&] { return m_dir / (std::string(245, 'n') + ".stepchain"); },
-         [](const fs::path&) {}},
+        {"mode and owner kept", "cp w0 t && chmod 640 t && { [ $(id -u) != 0 ] || chown 4321:8765 t; } && "
+                                "$T store w9 -o t && cmp t w9 && [ $(stat -c %a t) = 640 ] && "
+                                "{ [ $(id -u) != 0 ] || [ $(stat -c %u:%g t) = 4321:8765 ]; }"},
+        {"new file under the umask", "umask 027 && $T store w9 -o t && cmp t w9 && [ $(stat -c %a t) = 640 ]"},
+        {"hard links all show the new list", "cp w0 t && ln t t2 && $T store w9 -o t && cmp t2 w9 && "
+                                             "[ $(stat -c %i:%h t) = $(stat -c %i t2):2 ]"},
+        {"longest legal name", "$T store w9 -o " + std::string(245, 'n') + ".stepchain && cmp n*.stepchain w9"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const fs::path target = c.prepare();
-        auto reader = fs::exists(target) && S_ISFIFO(Stat(target).st_mode) ? std::make_unique<FifoReader>(target)
-                                                                          : nullptr;
-        const Result result = Run("store " + in.string() + " -o " + target.string());
-        EXPECT_EQ(result.code, 0) << result.err;
-        EXPECT_EQ(reader ? reader->Bytes() : ReadFile(target), kW9);
-        c.check(target);
-        EXPECT_TRUE(Named(".stepchain-").empty());
-        for (const auto& entry : fs::directory_iterator(m_dir)) {
-            if (entry.path() != in)
-                fs::remove(entry.path());
-        }
+    for (const auto& [name, script] : cases) {
+        fs::remove_all(m_dir);
+        fs::create_directory(m_dir);
+        File("w0", kW0);
+        File("w9", kW9);
+        const std::string command = "cd " + m_dir.string() + " && T=" + m_tool + " && (" + script + ") >" +
+                                    (m_dir / "out").string() + " 2>&1";
+        EXPECT_EQ(std::system(command.c_str()), 0) << name << ": " << ReadFile(m_dir / "out");
+        EXPECT_FALSE(TemporaryLeft()) << name;
     }
-    // A new file gets the bits that the umask leaves.
-    EXPECT_EQ(Run("store " + in.string() + " -o " + (m_dir / "new.stepchain").string(), "", "umask 027;").code, 0);
-    EXPECT_EQ(Stat(m_dir / "new.stepchain").st_mode & 07777, 0640u);
-}
-
-TEST_F(Tool, InPlaceFollowsLinks)
-{
-    const fs::path real = File("real.stepchain", kW0);
-    fs::create_symlink("real.stepchain", m_dir / "link");
-    const Result result = Run("rename W0 W9 " + (m_dir / "link").string() + " --in-place");
-    EXPECT_EQ(result.code, 0) << result.err;
-    EXPECT_EQ(ReadFile(real), kW9);
-    EXPECT_TRUE(fs::is_symlink(m_dir / "link"));
 }
 
 TEST_F(Tool, FailedWritesToStandardOutputAreTold)
 {
     const fs::path list = File("list.stepchain", Long("W0"));
-    const struct {
-        std::string args;
-        std::string before;
-        std::string out;
-        std::string reason;
-    } cases[] = {
-        {"script " + list.string(), "", ">&-", "Bad file descriptor"},
-        {"store " + list.string() + " -o -", kSmallFiles, "", "File too large"},
+    const std::string cases[][3] = {
+        {"script " + list.string(), "", ">&-"},
+        {"store " + list.string() + " -o -", kSmallFiles, ""},
     };
-    for (const auto& c : cases) {
-        const Result result = Run(c.args, "", c.before, c.out);
-        EXPECT_EQ(result.code, 2) << c.args;
-        EXPECT_EQ(result.err, "stepchain: standard output: cannot write: " + c.reason + "\n");
+    for (const auto& [args, before, out] : cases) {
+        const Result result = Run(args, "", before, out);
+        EXPECT_EQ(result.code, 2) << args;
+        EXPECT_EQ(result.err, "stepchain: standard output: cannot write: " +
+                                  std::string(out.empty() ? "File too large" : "Bad file descriptor") + "\n");
     }
 }
 
@@ -197,7 +96,7 @@ TEST_F(Tool, InPlaceWritesNothingUnlessEveryListCanBeWritten)
     EXPECT_EQ(result.err, "stepchain: " + large.string() +
                               ": cannot write a temporary file beside it: File too large; nothing written\n");
     EXPECT_EQ(ReadFile(small), kW0);
-    EXPECT_TRUE(Named(".stepchain-").empty());
+    EXPECT_FALSE(TemporaryLeft());
 }
 
 // The tool stops on the FIFO, the second of three lists, until the test
@@ -215,14 +114,13 @@ TEST_F(Tool, InPlaceTellsWhichListsWereWrittenWhenALateWriteFails)
     fs::create_directory(third);
     std::ostringstream bytes;
     bytes << written.rdbuf();
-    const int status = Wait(tool);
-    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(WEXITSTATUS(Wait(tool)), 2);
     EXPECT_EQ(ReadFile(m_dir / "stderr"), "stepchain: " + third.string() +
                                               ": cannot replace: Is a directory; written: " + first.string() + ", " +
                                               fifo.string() + "; not written: " + third.string() + "\n");
     EXPECT_EQ(ReadFile(first), kW9);
     EXPECT_EQ(bytes.str(), Long("W9"));
-    EXPECT_TRUE(Named(".stepchain-").empty());
+    EXPECT_FALSE(TemporaryLeft());
 }
 
 // Two runs that rename other names in the same lists, given in opposite
@@ -273,14 +171,14 @@ TEST_F(Tool, SignalsRemoveTheTemporaryFile)
         const int held = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
         ASSERT_EQ(::flock(held, LOCK_EX), 0);
         const pid_t tool = Start({"store", in, "-o", target});
-        for (int tries = 0; tries < 10000 && Named(".stepchain-").empty(); ++tries)
+        for (int tries = 0; tries < 10000 && !TemporaryLeft(); ++tries)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        ASSERT_FALSE(Named(".stepchain-").empty());
+        ASSERT_TRUE(TemporaryLeft());
         ::kill(tool, signal);
         const int status = Wait(tool);
         ::close(held);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
-        EXPECT_TRUE(Named(".stepchain-").empty());
+        EXPECT_FALSE(TemporaryLeft());
         EXPECT_EQ(ReadFile(target), kW0);
     }
 }
