@@ -1,3 +1,5 @@
+#include <QSignalSpy>
+
 #include "EditorSupport.h"
 #include "core/Texts.h"
 #include "host/ModuleWindows.h"
@@ -268,11 +270,22 @@ private slots:
     void everyRowIsRefreshed()
     {
         Editing e("B:A L:A L:X L: R");
+        QSignalSpy changed(e.editor->Model(), &QAbstractItemModel::dataChanged);
+        const auto allRowsChanged = [&] {
+            const int last = e.editor->Model()->rowCount() - 1;
+            const bool all = std::any_of(changed.begin(), changed.end(), [last](const QList<QVariant>& args) {
+                return args[0].toModelIndex().row() == 0 && args[1].toModelIndex().row() == last;
+            });
+            changed.clear();
+            return all;
+        };
         QVERIFY(!IsRed(*e.editor, 0));
         TestDialogs::nextName = "Z";
         e.Select(1, 1);
         e.editor->SettingsButton()->click();
-        QVERIFY(IsRed(*e.editor, 0));
+        QVERIFY(IsRed(*e.editor, 0) && allRowsChanged());
+        e.editor->Undo();
+        QVERIFY(!IsRed(*e.editor, 0) && allRowsChanged());
         TestDialogs::nextName = "X";
         e.editor->SettingsButton()->click();
         QVERIFY(IsRed(*e.editor, 1) && IsRed(*e.editor, 2));

@@ -116,8 +116,8 @@ private slots:
         }, false);
     }
 
-    // OK checks everything before it stores anything: a refused OK followed
-    // by cancel leaves the action as it was.
+    // OK checks everything (a message of 32 bytes at most) before it stores
+    // anything: a refused OK followed by cancel leaves the action as it was.
     void okChecksThenStores()
     {
         const QString kanji16 = U("漢").repeated(16);
@@ -128,7 +128,7 @@ private slots:
             bool messageOn;
             QString message, outcome;
         } rows[] = {{5, true, kanji16, taken + U(" 確定時 メッセージあり:'%1']").arg(kanji16)},
-                    {5, true, kanji16 + U("漢"), tooLong},
+                    {5, true, kanji16 + "a", tooLong},
                     {5, false, QString(40, 'a'), taken + "]"},
                     {5, true, "A\tB", U("メッセージに改行、復帰、タブは使用できません")},
                     {5, false, U("é"), U("次の文字は使用できません: é")},
