@@ -1,59 +1,60 @@
 #include "EditorSupport.h"
 
+#include <sstream>
+
 #include "actions/CSCBranch.h"
 #include "actions/CSCLabel.h"
 #include "actions/CSCSetValue.h"
 #include "core/EditHook.h"
 #include "core/Texts.h"
+#include "support/Bytes.h"
 #include "support/Stored.h"
 #include "ui/UiStart.h"
 #include "ui/UiText.h"
 
-void Fill(CStepchainData& list, std::initializer_list<const char*> rows)
+void Fill(CStepchainData& list, const std::string& rows)
 {
-    for (const std::string row : rows) {
+    std::istringstream words(rows);
+    for (std::string row; words >> row;) {
         const std::string arg = row.size() > 2 ? row.substr(2) : std::string();
-        switch (row[0]) {
-        case 'V': {
-            auto* action = static_cast<CSCSetValue*>(list.CreateSC(SC_SETVALUE));
-            action->Dest.m_name = arg;
-            action->Source.m_name = "1";
-            list.AddSC(action);
-            break;
+        const char kind = row[0];
+        IStepchain* action = list.CreateSC(kind == 'P'   ? SC_PAGEJUMP
+                                           : kind == 'V' ? SC_SETVALUE
+                                           : kind == 'X' ? SC_ACTIONEXIT
+                                           : kind == 'L' ? SC_LABEL
+                                           : kind == 'B' ? SC_BRANCH
+                                                         : SC_REFSH);
+        if (kind == 'V') {
+            static_cast<CSCSetValue*>(action)->Dest.m_name = arg;
+            static_cast<CSCSetValue*>(action)->Source.m_name = "1";
+        } else if (kind == 'L') {
+            static_cast<CSCLabel*>(action)->m_name = arg;
+        } else if (kind == 'B') {
+            static_cast<CSCBranch*>(action)->Label = arg;
         }
-        case 'L': {
-            auto* action = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
-            action->m_name = arg;
-            list.AddSC(action);
-            break;
-        }
-        case 'B': {
-            auto* action = static_cast<CSCBranch*>(list.CreateSC(SC_BRANCH));
-            action->Label = arg;
-            list.AddSC(action);
-            break;
-        }
-        case 'X': list.AddSC(list.CreateSC(SC_ACTIONEXIT)); break;
-        case 'R': list.AddSC(list.CreateSC(SC_REFSH)); break;
-        case 'P': list.AddSC(list.CreateSC(SC_PAGEJUMP)); break;
-        }
+        list.AddSC(action);
     }
 }
 
-std::string ListBytes(CStepchainData& list) { return StoredBytes(list); }
+std::string ListHex(CStepchainData& list) { return ToHex(StoredBytes(list)); }
+
+std::string RowsHex(const std::string& rows)
+{
+    CStepchainData list;
+    Fill(list, rows);
+    return ListHex(list);
+}
 
 int TestDialogs::Open(IStepchain* action, QWidget*, DWORD)
 {
     ++opened;
-    if (answer != IDOK)
-        return answer;
-    if (action->GetActionType() == SC_SETVALUE) {
+    if (answer == IDOK && action->GetActionType() == SC_SETVALUE) {
         static_cast<CSCSetValue*>(action)->Dest.m_name = nextName;
         static_cast<CSCSetValue*>(action)->Source.m_name = "1";
-    } else if (action->GetActionType() == SC_LABEL) {
+    } else if (answer == IDOK && action->GetActionType() == SC_LABEL) {
         static_cast<CSCLabel*>(action)->m_name = nextName;
     }
-    return IDOK;
+    return answer;
 }
 
 void TestDialogs::Install()
@@ -65,45 +66,47 @@ void TestDialogs::Install()
     SetActionEditHook(SC_LABEL, &Open);
 }
 
-void TestDialogs::Restore()
-{
-    for (int type = 0; type < SC_TYPE_COUNT; ++type)
-        SetActionEditHook(type, nullptr);
-    StartStepchainUi();
-}
+void TestDialogs::Restore() { StartStepchainUi(); }
 
 std::unique_ptr<CStepchainDlg> OpenEditor(CStepchainData& source, DWORD limit, const std::string& key)
 {
     auto editor = std::make_unique<CStepchainDlg>(&source, nullptr, limit, key);
     editor->show();
     editor->activateWindow();
-    if (!QTest::qWaitForWindowActive(editor.get()))
-        return nullptr;
-    return editor;
+    return QTest::qWaitForWindowActive(editor.get()) ? std::move(editor) : nullptr;
 }
 
 void SelectRows(CStepchainDlg& editor, int first, int last)
 {
     QTableView* grid = editor.Grid();
-    const auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
+    for (int row : {first, last}) {
         const QModelIndex cell = editor.Model()->index(row, StepchainModel::DetailColumn);
         grid->scrollTo(cell);
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, grid->visualRect(cell).center());
-    };
-    click(first, Qt::NoModifier);
-    if (last != first)
-        click(last, Qt::ShiftModifier);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, row == first ? Qt::NoModifier : Qt::ShiftModifier,
+                          grid->visualRect(cell).center());
+    }
 }
 
-void ChooseKind(CStepchainDlg& editor, int row, const QString& kind)
+void ChooseKind(CStepchainDlg& editor, int row, int type)
 {
     SelectRows(editor, row, row);
     QComboBox* list = editor.KindList();
-    const int index = list->findText(kind);
-    QVERIFY2(index >= 0, qPrintable(kind));
-    QVERIFY(list->isVisible());
+    const int index = list->findData(type);
+    QVERIFY2(index >= 0 && list->isVisible(), qPrintable(KindText(type)));
     list->setCurrentIndex(index);
     emit list->activated(index);
 }
 
+QString Cell(CStepchainDlg& editor, int row, int column, int role)
+{
+    return editor.Model()->data(editor.Model()->index(row, column), role).toString();
+}
+
 QString KindText(int type) { return ui::FromCp932(KindName(type)); }
+
+Editing::Editing(const std::string& rows, DWORD limit)
+{
+    source.SetLimit(limit);
+    Fill(source, rows);
+    editor = OpenEditor(source, limit);
+}

@@ -1,39 +1,18 @@
-#include <QHeaderView>
-#include <QPushButton>
-#include <QUndoStack>
+#include <QSignalSpy>
 
 #include "EditorSupport.h"
-#include "UiTest.h"
-#include "UiTestHost.h"
-#include "actions/CSCLabel.h"
 #include "core/Texts.h"
 #include "host/ModuleWindows.h"
 #include "support/Bytes.h"
-#include "ui/ListEditCommand.h"
 #include "ui/UiText.h"
 
 namespace {
-
-using Model = StepchainModel;
-
-QString Cell(CStepchainDlg& editor, int row, int column)
+using Dlg = CStepchainDlg;
+bool IsRed(Dlg& editor, int row)
 {
-    return editor.Model()->data(editor.Model()->index(row, column), Qt::DisplayRole).toString();
+    const QModelIndex cell = editor.Model()->index(row, StepchainModel::DetailColumn);
+    return editor.Model()->data(cell, Qt::BackgroundRole).value<QBrush>().color() == QColor(255, 0, 0);
 }
-
-bool IsRed(CStepchainDlg& editor, int row)
-{
-    const QVariant brush = editor.Model()->data(editor.Model()->index(row, Model::DetailColumn), Qt::BackgroundRole);
-    return brush.value<QBrush>().color() == QColor(255, 0, 0);
-}
-
-std::string Rows(CStepchainData& list, size_t first, size_t count)
-{
-    return ListEditCommand::StoreRows(list, first, count);
-}
-
-void Click(CStepchainDlg& editor, CStepchainDlg::Command command) { editor.CommandButton(command)->click(); }
-
 }
 
 class EditorTest : public QObject {
@@ -44,531 +23,328 @@ private slots:
 
     void newListShowsTheHeaderAndTheNewRow()
     {
-        UiTestHost host;
-        CStepchainData source;
-        auto editor = OpenEditor(source);
-        QCOMPARE(editor->windowTitle(), QString::fromUtf8("ステップチェーン設定"));
-        QCOMPARE(editor->Model()->rowCount(), 1);
-        QCOMPARE(editor->Model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString::fromUtf8("アクション"));
-        QCOMPARE(editor->Model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QString::fromUtf8("詳細"));
-        QCOMPARE(Cell(*editor, 0, 0), QString());
-        QVERIFY(!editor->KindList()->isVisible());
-        QCOMPARE(host.Count(hostmsg::LAYER_SUPPORT), 1);
-        const QStringList buttons = {"上へ", "下へ", "コピー", "切取り", "貼付け", "挿入"};
-        for (int i = 0; i < CStepchainDlg::CommandCount; ++i)
-            QCOMPARE(editor->CommandButton(CStepchainDlg::Command(i))->text(), buttons[i]);
-        // The buttons sit in one line, in order.
-        for (int i = 1; i < CStepchainDlg::CommandCount; ++i) {
-            QCOMPARE(editor->CommandButton(CStepchainDlg::Command(i))->y(), editor->CommandButton(CStepchainDlg::Command(0))->y());
-            QVERIFY(editor->CommandButton(CStepchainDlg::Command(i))->x() > editor->CommandButton(CStepchainDlg::Command(i - 1))->geometry().right());
-        }
+        Editing e("");
+        QCOMPARE(e.editor->windowTitle(), QString::fromUtf8("ステップチェーン設定"));
+        QCOMPARE(e.editor->Model()->rowCount(), 1);
+        QCOMPARE(e.editor->Model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString() +
+                     e.editor->Model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString() + Cell(*e.editor, 0, 0),
+                 QString::fromUtf8("アクション詳細"));
+        QVERIFY(!e.editor->KindList()->isVisible());
+        QCOMPARE(e.host.Count(hostmsg::LAYER_SUPPORT), 1);
+        QString buttons;
+        for (int i = 0; i < Dlg::CommandCount; ++i)
+            buttons += e.editor->CommandButton(Dlg::Command(i))->text();
+        QCOMPARE(buttons, QString::fromUtf8("上へ下へコピー切取り貼付け挿入"));
     }
 
     // The kind list offers what the limit word and the host's layers allow;
     // a row of a kind not offered still shows its kind.
-    void kindList_data()
-    {
-        QTest::addColumn<uint>("limit");
-        QTest::addColumn<bool>("layers");
-        QTest::addColumn<QList<int>>("kinds");
-        const QList<int> all{0, 1, 2, 3, 4, 5, 6, 7, 10, 8, 9, 11, 13, 14, 15};
-        QTest::newRow("nothing forbidden") << 0u << false << all;
-        QTest::newRow("layers") << 0u << true << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 10, 8, 9, 11, 12, 13, 14, 15};
-        QTest::newRow("0x02") << 0x02u << false << QList<int>{1, 2, 3, 4, 7, 10, 8, 11, 13, 14, 15};
-        QTest::newRow("0x02 with 0x08") << 0x0Au << false << QList<int>{1, 2, 3, 4, 7, 10, 8, 9, 11, 13, 14, 15};
-        QTest::newRow("0x04 0x10 0x20") << 0x34u << false << QList<int>{0, 1, 5, 6, 7, 8, 9, 13, 14, 15};
-        QTest::newRow("0x40 0x80 0x100") << 0x1C0u << false << QList<int>{0, 1, 2, 3, 4, 7, 10, 11, 13, 14, 15};
-    }
     void kindList()
     {
-        QFETCH(uint, limit);
-        QFETCH(bool, layers);
-        QFETCH(QList<int>, kinds);
-        UiTestHost host;
-        host.layers = layers;
-        CStepchainData source;
-        Fill(source, {"P"});
-        auto editor = OpenEditor(source, limit);
-        QList<int> offered;
-        for (int i = 0; i < editor->KindList()->count(); ++i) {
-            offered.push_back(editor->KindList()->itemData(i).toInt());
-            QCOMPARE(editor->KindList()->itemText(i), KindText(offered.back()));
+        const struct {
+            DWORD limit;
+            bool layers;
+            QList<int> kinds;
+        } rows[] = {{0, false, {0, 1, 2, 3, 4, 5, 6, 7, 10, 8, 9, 11, 13, 14, 15}},
+                    {0, true, {0, 1, 2, 3, 4, 5, 6, 7, 10, 8, 9, 11, 12, 13, 14, 15}},
+                    {0x02, false, {1, 2, 3, 4, 7, 10, 8, 11, 13, 14, 15}},
+                    {0x0A, false, {1, 2, 3, 4, 7, 10, 8, 9, 11, 13, 14, 15}},
+                    {0x34, false, {0, 1, 5, 6, 7, 8, 9, 13, 14, 15}},
+                    {0x1C0, false, {0, 1, 2, 3, 4, 7, 10, 11, 13, 14, 15}}};
+        for (const auto& row : rows) {
+            UiTestHost host;
+            host.layers = row.layers;
+            CStepchainData source;
+            Fill(source, "P");
+            auto editor = OpenEditor(source, row.limit);
+            QList<int> offered;
+            for (int i = 0; i < editor->KindList()->count(); ++i) {
+                offered.push_back(editor->KindList()->itemData(i).toInt());
+                QCOMPARE(editor->KindList()->itemText(i), KindText(offered.back()));
+            }
+            QCOMPARE(offered, row.kinds);
+            QCOMPARE(Cell(*editor, 0, 0), KindText(SC_PAGEJUMP));
+            SelectRows(*editor, 0, 0);
+            QCOMPARE(editor->KindList()->isVisible() + editor->SettingsButton()->isVisible(),
+                     row.kinds.contains(SC_PAGEJUMP) ? 2 : 0);
         }
-        QCOMPARE(offered, kinds);
-        QCOMPARE(Cell(*editor, 0, 0), KindText(SC_PAGEJUMP));
-        SelectRows(*editor, 0, 0);
-        QCOMPARE(editor->KindList()->isVisible(), kinds.contains(SC_PAGEJUMP));
-        QCOMPARE(editor->SettingsButton()->isVisible(), kinds.contains(SC_PAGEJUMP));
     }
 
+    // A kind opens its dialog; OK appends a row and a new row; the same kind
+    // again opens nothing; cancelled, a new kind leaves the row; another kind replaces it.
     void choosingAKind()
     {
-        UiTestHost host;
-        CStepchainData source;
-        auto editor = OpenEditor(source);
-        ChooseKind(*editor, 0, KindText(SC_SETVALUE));
+        Editing e("");
+        ChooseKind(*e.editor, 0, SC_SETVALUE);
         QCOMPARE(TestDialogs::opened, 1);
-        QCOMPARE(editor->Model()->rowCount(), 2);
-        QCOMPARE(Cell(*editor, 0, 0), KindText(SC_SETVALUE));
-        QCOMPARE(Cell(*editor, 1, 0), QString());
-        QVERIFY(editor->SettingsButton()->isVisible());
-
-        // The same kind again opens nothing and changes nothing.
-        const std::string bytes = ListBytes(*editor->WorkingCopy());
-        ChooseKind(*editor, 0, KindText(SC_SETVALUE));
+        QCOMPARE(Cell(*e.editor, 0, 0) + '|' + Cell(*e.editor, 1, 0), KindText(SC_SETVALUE) + '|');
+        QVERIFY(e.editor->SettingsButton()->isVisible());
+        const std::string bytes = e.Hex();
+        ChooseKind(*e.editor, 0, SC_SETVALUE);
         QCOMPARE(TestDialogs::opened, 1);
-        QCOMPARE(ListBytes(*editor->WorkingCopy()), bytes);
-
-        // Cancelled in its dialog, a new kind leaves the row as it was.
         TestDialogs::answer = IDCANCEL;
-        ChooseKind(*editor, 0, KindText(SC_LABEL));
-        QCOMPARE(ListBytes(*editor->WorkingCopy()), bytes);
-        QCOMPARE(editor->KindList()->currentText(), KindText(SC_SETVALUE));
-        QCOMPARE(editor->UndoStack()->count(), 1);
-
-        // Another kind replaces the action with a fresh one.
+        ChooseKind(*e.editor, 0, SC_LABEL);
+        QCOMPARE(e.Hex(), bytes);
+        QCOMPARE(e.editor->KindList()->currentText(), KindText(SC_SETVALUE));
+        QCOMPARE(e.editor->UndoStack()->count(), 1);
         TestDialogs::answer = IDOK;
         TestDialogs::nextName = "L1";
-        ChooseKind(*editor, 0, KindText(SC_LABEL));
-        QCOMPARE(Cell(*editor, 0, 0), KindText(SC_LABEL));
-        QCOMPARE(editor->WorkingCopy()->GetCount(), size_t(1));
-        QVERIFY(source.GetCount() == 0);
+        ChooseKind(*e.editor, 0, SC_LABEL);
+        QCOMPARE(e.Hex(), RowsHex("L:L1"));
+        QCOMPARE(e.source.GetCount(), size_t(0));
     }
 
+    // Insert at the new row does nothing; a second blank row is not made; the
+    // blank row goes when left, and takes a kind.
     void insert()
     {
-        UiTestHost host;
-        CStepchainData source;
-        Fill(source, {"V:W1", "V:W2"});
-        auto editor = OpenEditor(source);
-        const std::string bytes = ListBytes(*editor->WorkingCopy());
-
-        SelectRows(*editor, 2, 2);  // the new row
-        Click(*editor, CStepchainDlg::InsertCommand);
-        QCOMPARE(editor->Model()->rowCount(), 3);
-
-        SelectRows(*editor, 1, 1);
-        Click(*editor, CStepchainDlg::InsertCommand);
-        QCOMPARE(editor->Model()->BlankRow(), 1);
-        QVERIFY(editor->KindList()->isVisible());
-        QCOMPARE(editor->KindList()->currentIndex(), -1);
-        Click(*editor, CStepchainDlg::InsertCommand);  // a blank row already exists
-        QCOMPARE(editor->Model()->rowCount(), 4);
-        QCOMPARE(ListBytes(*editor->WorkingCopy()), bytes);
-
-        // Leaving the blank row takes it away again; choosing a kind on it fills it.
-        SelectRows(*editor, 0, 0);
-        QVERIFY(!editor->Model()->HasBlank());
-        SelectRows(*editor, 1, 1);
-        QTest::keyClick(editor->Grid(), Qt::Key_I, Qt::ControlModifier);
-        QVERIFY(editor->Model()->HasBlank());
+        Editing e("V:W1 V:W2");
+        e.Select(2, 2);
+        e.Click(Dlg::InsertCommand);
+        QCOMPARE(e.editor->Model()->rowCount(), 3);
+        e.Select(1, 1);
+        e.Click(Dlg::InsertCommand);
+        QCOMPARE(e.editor->Model()->BlankRow(), 1);
+        QVERIFY(e.editor->KindList()->isVisible() && e.editor->KindList()->currentIndex() == -1);
+        e.Click(Dlg::InsertCommand);
+        QCOMPARE(e.editor->Model()->rowCount(), 4);
+        QCOMPARE(e.Hex(), ListHex(e.source));
+        e.Select(0, 0);
+        QVERIFY(!e.editor->Model()->HasBlank());
+        e.Select(1, 1);
+        e.Key(Qt::Key_I);
         TestDialogs::nextName = "W5";
-        ChooseKind(*editor, 1, KindText(SC_SETVALUE));
-        CStepchainData expected;
-        Fill(expected, {"V:W1", "V:W5", "V:W2"});
-        QCOMPARE(ToHex(ListBytes(*editor->WorkingCopy())), ToHex(ListBytes(expected)));
-        QVERIFY(!editor->Model()->HasBlank());
+        ChooseKind(*e.editor, 1, SC_SETVALUE);
+        QCOMPARE(e.Hex(), RowsHex("V:W1 V:W5 V:W2"));
+        QVERIFY(!e.editor->Model()->HasBlank());
+        e.editor->Undo();
+        QCOMPARE(e.Hex(), ListHex(e.source));
     }
 
-    // Moving a block: which rows, and what the list holds afterwards.
-    void move_data()
+    // Move up and down at the edges, and copy and cut: what the list and the
+    // clipboard ("-": untouched) hold afterwards, and the message shown.
+    void commands()
     {
-        QTest::addColumn<bool>("up");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("up with row 1 in it") << true << 0 << 1 << "123";
-        QTest::newRow("up") << true << 1 << 2 << "231";
-        QTest::newRow("up to the new row") << true << 1 << 3 << "231";
-        QTest::newRow("up, only the new row") << true << 3 << 3 << "123";
-        QTest::newRow("down with the last action in it") << false << 1 << 2 << "123";
-        QTest::newRow("down to the new row") << false << 0 << 3 << "123";
-        QTest::newRow("down") << false << 0 << 1 << "312";
-    }
-    void move()
-    {
-        QFETCH(bool, up);
-        QFETCH(int, first);
-        QFETCH(int, last);
-        QFETCH(QString, after);
-        UiTestHost host;
-        CStepchainData source;
-        Fill(source, {"V:W1", "V:W2", "V:W3"});
-        auto editor = OpenEditor(source);
-        SelectRows(*editor, first, last);
-        QTest::keyClick(editor->Grid(), up ? Qt::Key_U : Qt::Key_D, Qt::ControlModifier);
-        CStepchainData expected;
-        for (QChar c : after)
-            Fill(expected, {c == u'1' ? "V:W1" : c == u'2' ? "V:W2" : "V:W3"});
-        QCOMPARE(ToHex(ListBytes(*editor->WorkingCopy())), ToHex(ListBytes(expected)));
-    }
-
-    void copyUpToTheNewRowCopiesTheActions()
-    {
-        UiTestHost host;
-        TestClipboard clipboard;
-        CStepchainData source;
-        Fill(source, {"V:W1", "L:A", "X"});
-        auto editor = OpenEditor(source);
-        SelectRows(*editor, 1, 3);
-        QTest::keyClick(editor->Grid(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(ToHex(clipboard.bytes), ToHex(Rows(source, 1, 2)));
-        clipboard.held = false;
-        SelectRows(*editor, 3, 3);
-        Click(*editor, CStepchainDlg::CopyCommand);
-        QVERIFY(!clipboard.held);
-        QCOMPARE(ListBytes(*editor->WorkingCopy()), ListBytes(source));
-    }
-
-    // Cut: what leaves the list, and what the clipboard holds then.
-    void cut_data()
-    {
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::addColumn<bool>("failing");
-        QTest::addColumn<QString>("left");
-        QTest::addColumn<QString>("clipboard");  // rows of the list; "-" when untouched
-        QTest::addColumn<bool>("message");
-        QTest::newRow("rows 2-3") << 1 << 2 << false << "1" << "23" << false;
-        QTest::newRow("rows 2 to the new row") << 1 << 3 << false << "1" << "23" << false;
-        QTest::newRow("only the new row") << 3 << 3 << false << "123" << "-" << false;
-        QTest::newRow("clipboard fails") << 0 << 1 << true << "123" << "-" << true;
-    }
-    void cut()
-    {
-        QFETCH(int, first);
-        QFETCH(int, last);
-        QFETCH(bool, failing);
-        QFETCH(QString, left);
-        QFETCH(QString, clipboard);
-        QFETCH(bool, message);
-        UiTestHost host;
-        TestClipboard board;
-        board.failing = failing;
-        CStepchainData source;
-        Fill(source, {"V:W1", "V:W2", "V:W3"});
-        auto editor = OpenEditor(source);
-        MessageLog log;
-        SelectRows(*editor, first, last);
-        QTest::keyClick(editor->Grid(), Qt::Key_X, Qt::ControlModifier);
-
-        const auto rowsOf = [](const QString& digits) {
-            CStepchainData list;
-            for (QChar c : digits)
-                Fill(list, {c == u'1' ? "V:W1" : c == u'2' ? "V:W2" : "V:W3"});
-            return ListBytes(list);
-        };
-        QCOMPARE(ToHex(ListBytes(*editor->WorkingCopy())), ToHex(rowsOf(left)));
-        QCOMPARE(board.held, clipboard != "-");
-        if (clipboard != "-")
-            QCOMPARE(ToHex(board.bytes), ToHex(rowsOf(clipboard)));
-        QCOMPARE(log.texts, message ? std::vector<QString>{ui::Text(Txt::ClipboardNotWritten)} : std::vector<QString>{});
+        const struct {
+            Qt::Key key;
+            int first, last;
+            bool failing;
+            const char *left, *clipboard;
+        } rows[] = {{Qt::Key_U, 0, 1, false, "V:1 V:2 V:3", "-"}, {Qt::Key_U, 1, 2, false, "V:2 V:3 V:1", "-"},
+                    {Qt::Key_U, 1, 3, false, "V:2 V:3 V:1", "-"}, {Qt::Key_U, 3, 3, false, "V:1 V:2 V:3", "-"},
+                    {Qt::Key_D, 1, 2, false, "V:1 V:2 V:3", "-"}, {Qt::Key_D, 0, 3, false, "V:1 V:2 V:3", "-"},
+                    {Qt::Key_D, 0, 1, false, "V:3 V:1 V:2", "-"}, {Qt::Key_C, 1, 3, false, "V:1 V:2 V:3", "V:2 V:3"},
+                    {Qt::Key_C, 3, 3, false, "V:1 V:2 V:3", "-"}, {Qt::Key_X, 1, 2, false, "V:1", "V:2 V:3"},
+                    {Qt::Key_X, 1, 3, false, "V:1", "V:2 V:3"},   {Qt::Key_X, 3, 3, false, "V:1 V:2 V:3", "-"},
+                    {Qt::Key_X, 0, 1, true, "V:1 V:2 V:3", "-"}};
+        for (const auto& row : rows) {
+            Editing e("V:1 V:2 V:3");
+            e.board.failing = row.failing;
+            MessageLog log;
+            e.Select(row.first, row.last);
+            e.Key(row.key);
+            QCOMPARE(e.Hex(), RowsHex(row.left));
+            QCOMPARE(e.board.held ? ToHex(e.board.bytes) : "-", std::string(*row.clipboard == '-' ? "-" : RowsHex(row.clipboard)));
+            QCOMPARE(log.texts, row.failing ? std::vector<QString>{ui::Text(Txt::ClipboardNotWritten)} : std::vector<QString>{});
+        }
     }
 
     void cutOfABlankRowOnlyRemovesIt()
     {
-        UiTestHost host;
-        TestClipboard board;
-        board.SetListBytes("kept");
-        CStepchainData source;
-        Fill(source, {"V:W1", "V:W2"});
-        auto editor = OpenEditor(source);
-        SelectRows(*editor, 1, 1);
-        Click(*editor, CStepchainDlg::InsertCommand);
-        Click(*editor, CStepchainDlg::CutCommand);
-        QVERIFY(!editor->Model()->HasBlank());
-        QCOMPARE(board.bytes, std::string("kept"));
-        QCOMPARE(ListBytes(*editor->WorkingCopy()), ListBytes(source));
+        Editing e("V:W1 V:W2");
+        e.board.SetListBytes("kept");
+        e.Select(1, 1);
+        e.Click(Dlg::InsertCommand);
+        e.Click(Dlg::CutCommand);
+        QVERIFY(!e.editor->Model()->HasBlank());
+        QCOMPARE(e.board.bytes + e.Hex(), "kept" + ListHex(e.source));
     }
 
     // Two editors, one after the other, through the system's clipboard.
     void pasteBetweenTwoEditors()
     {
         UiTestHost host;
-        CStepchainData first;
-        Fill(first, {"V:W1", "B:A", "L:A", "X"});
-        CStepchainData second;
-        Fill(second, {"R", "R"});
-        {
-            auto editor = OpenEditor(first);
-            SelectRows(*editor, 1, 2);
-            Click(*editor, CStepchainDlg::CopyCommand);
-            editor->CancelButton()->click();
-        }
-        auto editor = OpenEditor(second);
+        CStepchainData first, second;
+        Fill(first, "V:W1 B:A L:A X");
+        Fill(second, "R R");
+        auto editor = OpenEditor(first);
+        SelectRows(*editor, 1, 2);
+        editor->CommandButton(Dlg::CopyCommand)->click();
+        editor->CancelButton()->click();
+        editor = OpenEditor(second);
         SelectRows(*editor, 1, 1);
         QTest::keyClick(editor->Grid(), Qt::Key_V, Qt::ControlModifier);
-        CStepchainData expected;
-        Fill(expected, {"R", "B:A", "L:A", "R"});
-        QCOMPARE(ToHex(ListBytes(*editor->WorkingCopy())), ToHex(ListBytes(expected)));
+        QCOMPARE(ListHex(*editor->WorkingCopy()), RowsHex("R B:A L:A R"));
         QCOMPARE(editor->Grid()->currentIndex().row(), 1);
-        // At the new row the rows go to the end.
-        SelectRows(*editor, 4, 4);
-        Click(*editor, CStepchainDlg::PasteCommand);
-        QCOMPARE(editor->WorkingCopy()->GetCount(), size_t(6));
-        QVERIFY(!IsRed(*editor, 1));
-        QVERIFY(IsRed(*editor, 2));
+        SelectRows(*editor, 4, 4);  // at the new row the rows go to the end
+        editor->CommandButton(Dlg::PasteCommand)->click();
+        QCOMPARE(ListHex(*editor->WorkingCopy()), RowsHex("R B:A L:A R B:A L:A"));
+        QVERIFY(!IsRed(*editor, 1) && IsRed(*editor, 2));
     }
 
-    // Pasted rows under a limit word: what it forbids goes at once; the current row stays in the list.
+    // Pasted rows that the limit word forbids go at once; the current row stays in the list.
     void pasteUnderALimitWord()
     {
-        UiTestHost host;
-        TestClipboard board;
-        CStepchainData copied;
-        Fill(copied, {"R", "V:W1", "X"});
-        board.SetListBytes(ListBytes(copied));
-        CStepchainData source;
-        source.SetLimit(0x04);
-        Fill(source, {"V:W2"});
-        auto editor = OpenEditor(source, 0x04);
-        SelectRows(*editor, 1, 1);
-        Click(*editor, CStepchainDlg::PasteCommand);
-        CStepchainData expected;
-        Fill(expected, {"V:W2", "V:W1"});
-        QCOMPARE(ToHex(ListBytes(*editor->WorkingCopy())), ToHex(ListBytes(expected)));
-        QVERIFY(editor->Grid()->currentIndex().row() <= 2);
-        editor->UndoStack()->undo();
-        QCOMPARE(ToHex(ListBytes(*editor->WorkingCopy())), ToHex(ListBytes(source)));
+        Editing e("V:W2", 0x04);
+        e.board.SetListBytes(Hex(RowsHex("R V:W1 X")));
+        e.Select(1, 1);
+        e.Click(Dlg::PasteCommand);
+        QCOMPARE(e.Hex(), RowsHex("V:W2 V:W1"));
+        QVERIFY(e.editor->Grid()->currentIndex().row() <= 2);
     }
 
-    void pasteOfWhatCannotBeRead_data()
-    {
-        QTest::addColumn<QByteArray>("held");
-        QTest::addColumn<bool>("message");
-        QTest::newRow("unknown kind") << QByteArray::fromHex("0200" "0f" "63") << true;
-        QTest::newRow("cut short") << QByteArray::fromHex("0300" "0f" "0f") << true;
-        QTest::newRow("one byte") << QByteArray::fromHex("01") << true;
-        QTest::newRow("no rows") << QByteArray::fromHex("0000") << false;
-    }
     void pasteOfWhatCannotBeRead()
     {
-        QFETCH(QByteArray, held);
-        QFETCH(bool, message);
-        UiTestHost host;
-        TestClipboard board;
-        board.SetListBytes(held.toStdString());
-        CStepchainData source;
-        Fill(source, {"V:W1"});
-        auto editor = OpenEditor(source);
-        MessageLog log;
-        Click(*editor, CStepchainDlg::PasteCommand);
-        QCOMPARE(ListBytes(*editor->WorkingCopy()), ListBytes(source));
-        QCOMPARE(log.texts, message ? std::vector<QString>{ui::Text(Txt::ClipboardUnreadable)} : std::vector<QString>{});
-        QCOMPARE(editor->UndoStack()->count(), 0);
+        for (const char* held : {"0200" "0f" "63", "0300" "0f" "0f", "01", "0000"}) {
+            Editing e("V:W1");
+            e.board.SetListBytes(QByteArray::fromHex(held).toStdString());
+            MessageLog log;
+            e.Click(Dlg::PasteCommand);
+            QCOMPARE(e.Hex(), ListHex(e.source));
+            QCOMPARE(log.texts, std::string(held) == "0000" ? std::vector<QString>{}
+                                                            : std::vector<QString>{ui::Text(Txt::ClipboardUnreadable)});
+            QCOMPARE(e.editor->UndoStack()->count(), 0);
+        }
     }
 
     void pastePastTheMostTheFormatHolds()
     {
-        UiTestHost host;
-        TestClipboard board;
-        CStepchainData two;
-        Fill(two, {"X", "X"});
-        board.SetListBytes(ListBytes(two));
-        CStepchainData source;
+        std::string rows;
         for (size_t i = 0; i + 1 < MAX_STEPCHAIN_ACTIONS; ++i)
-            Fill(source, {"X"});
-        auto editor = OpenEditor(source);
+            rows += "X ";
+        Editing e(rows);
+        e.board.SetListBytes(Hex(RowsHex("X X")));
         MessageLog log;
-        SelectRows(*editor, 0, 0);
-        Click(*editor, CStepchainDlg::PasteCommand);
-        QCOMPARE(editor->WorkingCopy()->GetCount(), MAX_STEPCHAIN_ACTIONS - 1);
+        e.Select(0, 0);
+        e.Click(Dlg::PasteCommand);
+        QCOMPARE(e.editor->WorkingCopy()->GetCount(), MAX_STEPCHAIN_ACTIONS - 1);
         QCOMPARE(log.texts.size(), size_t(1));
         // One more still fits; then the new row takes no kind.
-        ChooseKind(*editor, editor->Model()->NewRow(), KindText(SC_ACTIONEXIT));
-        QCOMPARE(editor->WorkingCopy()->GetCount(), MAX_STEPCHAIN_ACTIONS);
-        ChooseKind(*editor, editor->Model()->NewRow(), KindText(SC_ACTIONEXIT));
-        QCOMPARE(editor->WorkingCopy()->GetCount(), MAX_STEPCHAIN_ACTIONS);
+        ChooseKind(*e.editor, e.editor->Model()->NewRow(), SC_ACTIONEXIT);
+        QCOMPARE(e.editor->WorkingCopy()->GetCount(), MAX_STEPCHAIN_ACTIONS);
+        ChooseKind(*e.editor, e.editor->Model()->NewRow(), SC_ACTIONEXIT);
+        QCOMPARE(e.editor->WorkingCopy()->GetCount(), MAX_STEPCHAIN_ACTIONS);
         QCOMPARE(log.texts.size(), size_t(2));
     }
 
     // Every command is one step: undo brings back the exact bytes before it, redo those after.
-    void undoRedo_data()
-    {
-        QTest::addColumn<QString>("command");
-        for (const char* c : {"kind on the new row", "kind on a blank row", "another kind", "settings", "move up",
-                              "move down", "cut", "paste", "paste under a limit"})
-            QTest::newRow(c) << QString(c);
-    }
     void undoRedo()
     {
-        QFETCH(QString, command);
-        UiTestHost host;
-        TestClipboard board;
-        CStepchainData copied;
-        Fill(copied, {"L:C", "R"});
-        board.SetListBytes(ListBytes(copied));
-        CStepchainData source;
-        if (command == "paste under a limit")
-            source.SetLimit(0x04);
-        Fill(source, {"V:W1", "L:A", "B:A", "X", "V:W2"});
-        auto editor = OpenEditor(source, source.GetLimit());
-        CStepchainData& list = *editor->WorkingCopy();
-        const std::string before = ListBytes(list);
-
-        TestDialogs::nextName = "B";
-        if (command == "kind on the new row") {
-            ChooseKind(*editor, 5, KindText(SC_LABEL));
-        } else if (command == "kind on a blank row") {
-            SelectRows(*editor, 2, 2);
-            Click(*editor, CStepchainDlg::InsertCommand);
-            ChooseKind(*editor, 2, KindText(SC_SETVALUE));
-        } else if (command == "another kind") {
-            ChooseKind(*editor, 1, KindText(SC_SETVALUE));
-        } else if (command == "settings") {
-            SelectRows(*editor, 1, 1);
-            editor->SettingsButton()->click();
-        } else if (command == "move up") {
-            SelectRows(*editor, 2, 3);
-            Click(*editor, CStepchainDlg::MoveUpCommand);
-        } else if (command == "move down") {
-            SelectRows(*editor, 0, 2);
-            Click(*editor, CStepchainDlg::MoveDownCommand);
-        } else if (command == "cut") {
-            SelectRows(*editor, 1, 5);
-            Click(*editor, CStepchainDlg::CutCommand);
-        } else {
-            SelectRows(*editor, 2, 2);
-            Click(*editor, CStepchainDlg::PasteCommand);
+        for (const QString command : {"kind on the new row", "kind on a blank row", "another kind", "settings",
+                                      "move up", "move down", "cut", "paste", "paste under a limit"}) {
+            Editing e("V:W1 L:A B:A X V:W2", command == "paste under a limit" ? 0x04 : 0);
+            e.board.SetListBytes(Hex(RowsHex("L:C R")));
+            const std::string before = e.Hex();
+            TestDialogs::nextName = "B";
+            if (command == "kind on the new row") {
+                ChooseKind(*e.editor, 5, SC_LABEL);
+            } else if (command == "kind on a blank row") {
+                e.Select(2, 2);
+                e.Click(Dlg::InsertCommand);
+                ChooseKind(*e.editor, 2, SC_SETVALUE);
+            } else if (command == "another kind") {
+                ChooseKind(*e.editor, 1, SC_SETVALUE);
+            } else if (command == "settings") {
+                e.Select(1, 1);
+                e.editor->SettingsButton()->click();
+            } else {
+                const bool up = command == "move up", down = command == "move down", cut = command == "cut";
+                e.Select(up ? 2 : down ? 0 : cut ? 1 : 2, up ? 3 : down ? 2 : cut ? 5 : 2);
+                e.Click(up ? Dlg::MoveUpCommand : down ? Dlg::MoveDownCommand : cut ? Dlg::CutCommand : Dlg::PasteCommand);
+            }
+            const std::string after = e.Hex();
+            QVERIFY2(after != before && e.editor->UndoStack()->count() == 1, qPrintable(command));
+            e.Key(Qt::Key_Z);
+            QCOMPARE(e.Hex(), before);
+            e.Key(Qt::Key_Y);
+            QCOMPARE(e.Hex(), after);
+            e.editor->Undo();
+            QCOMPARE(e.Hex(), before);
+            QCOMPARE(e.editor->Model()->rowCount(), 6);
         }
-        const std::string after = ListBytes(list);
-        QVERIFY(after != before);
-        QCOMPARE(editor->UndoStack()->count(), 1);
-
-        QTest::keyClick(editor->Grid(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(ToHex(ListBytes(list)), ToHex(before));
-        QTest::keyClick(editor->Grid(), Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(ToHex(ListBytes(list)), ToHex(after));
-        editor->Undo();
-        QCOMPARE(ToHex(ListBytes(list)), ToHex(before));
-        QCOMPARE(editor->Model()->rowCount(), 6);
     }
 
-    void undoOfAnInsertTakesTheBlankRowBack()
-    {
-        UiTestHost host;
-        CStepchainData source;
-        Fill(source, {"V:W1", "V:W2"});
-        auto editor = OpenEditor(source);
-        ChooseKind(*editor, 2, KindText(SC_SETVALUE));
-        SelectRows(*editor, 1, 1);
-        Click(*editor, CStepchainDlg::InsertCommand);
-        editor->Undo();
-        QVERIFY(!editor->Model()->HasBlank());
-        QCOMPARE(editor->WorkingCopy()->GetCount(), size_t(3));
-        editor->Undo();
-        QCOMPARE(ListBytes(*editor->WorkingCopy()), ListBytes(source));
-    }
-
-    // Any change refreshes every row: renaming a label turns a branch to it red at once.
+    // Any change refreshes every row: renaming a label turns a branch to it
+    // red at once; a duplicate label turns both red. A red cell's tooltip
+    // tells why, in the actions' own words.
     void everyRowIsRefreshed()
     {
-        UiTestHost host;
-        CStepchainData source;
-        Fill(source, {"B:A", "L:A", "L:X"});
-        auto editor = OpenEditor(source);
-        QVERIFY(!IsRed(*editor, 0));
-        TestDialogs::nextName = "Z";
-        SelectRows(*editor, 1, 1);
-        editor->SettingsButton()->click();
-        QVERIFY(IsRed(*editor, 0));
-        // A duplicate label turns both red.
-        TestDialogs::nextName = "X";
-        editor->SettingsButton()->click();
-        QVERIFY(IsRed(*editor, 1));
-        QVERIFY(IsRed(*editor, 2));
-        QCOMPARE(Cell(*editor, 2, 1), ui::FromCp932(Format(T(Txt::LabelCaption), {"X"}) + T(Txt::LabelDuplicate)));
-    }
-
-    // A red detail cell tells why, in the actions' own words; other cells say nothing.
-    void tooltipGivesTheReasons()
-    {
-        UiTestHost host;
-        CStepchainData source;
-        Fill(source, {"L:", "L:A", "V:W1", "L:A"});
-        auto editor = OpenEditor(source);
-        const auto tip = [&](int row) {
-            return editor->Model()->data(editor->Model()->index(row, Model::DetailColumn), Qt::ToolTipRole).toString();
+        Editing e("B:A L:A L:X L: R");
+        QSignalSpy changed(e.editor->Model(), &QAbstractItemModel::dataChanged);
+        const auto allRowsChanged = [&] {
+            const int last = e.editor->Model()->rowCount() - 1;
+            const bool all = std::any_of(changed.begin(), changed.end(), [last](const QList<QVariant>& args) {
+                return args[0].toModelIndex().row() == 0 && args[1].toModelIndex().row() == last;
+            });
+            changed.clear();
+            return all;
         };
-        QCOMPARE(tip(0), QString::fromUtf8("ラベル名が未入力です"));
-        QCOMPARE(tip(1), QString::fromUtf8("ラベル名'A'は4行目でも使われています"));
-        QCOMPARE(tip(2), QString());
-        QCOMPARE(editor->Model()->data(editor->Model()->index(0, Model::KindColumn), Qt::ToolTipRole), QVariant());
+        QVERIFY(!IsRed(*e.editor, 0));
+        TestDialogs::nextName = "Z";
+        e.Select(1, 1);
+        e.editor->SettingsButton()->click();
+        QVERIFY(IsRed(*e.editor, 0) && allRowsChanged());
+        e.editor->Undo();
+        QVERIFY(!IsRed(*e.editor, 0) && allRowsChanged());
+        TestDialogs::nextName = "X";
+        e.editor->SettingsButton()->click();
+        QVERIFY(IsRed(*e.editor, 1) && IsRed(*e.editor, 2));
+        QCOMPARE(Cell(*e.editor, 2, 1), ui::FromCp932(Format(T(Txt::LabelCaption), {"X"}) + T(Txt::LabelDuplicate)));
+        QCOMPARE(Cell(*e.editor, 1, 1, Qt::ToolTipRole), QString::fromUtf8("ラベル名'X'は3行目でも使われています"));
+        QCOMPARE(Cell(*e.editor, 3, 1, Qt::ToolTipRole), QString::fromUtf8("ラベル名が未入力です"));
+        QCOMPARE(Cell(*e.editor, 3, 0, Qt::ToolTipRole) + Cell(*e.editor, 4, 1, Qt::ToolTipRole), QString());
     }
 
+    // The host's rename, with a blank row beside a label and a branch: the
+    // working copy only, and the history cleared.
     void renameMessage()
     {
-        UiTestHost host;
-        CStepchainData source;
-        Fill(source, {"V:W1", "L:A", "B:A", "V:W10"});
-        auto editor = OpenEditor(source);
-        ChooseKind(*editor, 4, KindText(SC_SETVALUE));
-        QCOMPARE(editor->UndoStack()->count(), 1);
-        // A blank row beside the label and the branch: the list itself has no hole to trip over.
-        SelectRows(*editor, 2, 2);
-        Click(*editor, CStepchainDlg::InsertCommand);
+        Editing e("V:W1 L:A B:A V:W10");
+        ChooseKind(*e.editor, 4, SC_SETVALUE);
+        e.Select(2, 2);
+        e.Click(Dlg::InsertCommand);
         QCOMPARE(CountModuleWindows(), size_t(1));
         host::SendRename("W1", "M1");
-        CStepchainData expected;
-        Fill(expected, {"V:M1", "L:A", "B:A", "V:W10", "V:W9"});
-        QCOMPARE(ToHex(ListBytes(*editor->WorkingCopy())), ToHex(ListBytes(expected)));
-        QVERIFY(editor->Model()->HasBlank());
-        QVERIFY(Cell(*editor, 0, 1).contains("M1"));
-        QCOMPARE(editor->UndoStack()->count(), 0);
-        QCOMPARE(ListBytes(source).find("M1"), std::string::npos);
-        editor->CancelButton()->click();
-        editor.reset();
+        QCOMPARE(e.Hex(), RowsHex("V:M1 L:A B:A V:W10 V:W9"));
+        QVERIFY(e.editor->Model()->HasBlank() && Cell(*e.editor, 0, 1).contains("M1"));
+        QCOMPARE(e.editor->UndoStack()->count(), 0);
+        QCOMPARE(ListHex(e.source), RowsHex("V:W1 L:A B:A V:W10"));
+        e.editor.reset();
         QCOMPARE(CountModuleWindows(), size_t(0));
     }
 
-    // OK and cancel: where the list goes.
-    void okAndCancel_data()
-    {
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<bool>("owner");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("withHost");
-        QTest::addColumn<QString>("result");  // "source", "host", "none"
-        QTest::newRow("cancel") << false << true << "" << true << "none";
-        QTest::newRow("ok, owner") << true << true << "Push" << true << "source";
-        QTest::newRow("ok, no owner, no key") << true << false << "" << true << "source";
-        QTest::newRow("ok, no owner, key") << true << false << "Push" << true << "host";
-        QTest::newRow("ok, no owner, key, no host") << true << false << "Push" << false << "source";
-    }
+    // OK (with a red row) and cancel: where the list goes. Enter and Escape do not close the editor.
     void okAndCancel()
     {
-        QFETCH(bool, ok);
-        QFETCH(bool, owner);
-        QFETCH(QString, key);
-        QFETCH(bool, withHost);
-        QFETCH(QString, result);
-        auto host = withHost ? std::make_unique<UiTestHost>() : nullptr;
-        FakeObject object("Btn1");
-        CStepchainData source;
-        if (owner)
-            source.SetOwnerObj(&object);
-        Fill(source, {"V:W1", "L:A", "B:B"});  // the branch is red
-        const std::string before = ListBytes(source);
-        int answer = 0;
-        std::string edited;
-        WhenModal([&](QDialog* dialog) {
-            auto* editor = static_cast<CStepchainDlg*>(dialog);
-            ChooseKind(*editor, 3, KindText(SC_SETVALUE));
-            edited = ListBytes(*editor->WorkingCopy());
-            QTest::keyClick(editor->Grid(), Qt::Key_Return);
-            QTest::keyClick(editor->Grid(), Qt::Key_Escape);
-            QVERIFY(editor->isVisible());
-            (ok ? editor->OkButton() : editor->CancelButton())->click();
-        });
-        answer = source.Edit(nullptr, 0, key.toStdString());
-        QCOMPARE(answer, ok ? IDOK : IDCANCEL);
-        QCOMPARE(ToHex(ListBytes(source)), ToHex(result == "source" ? edited : before));
-        if (host) {
-            QCOMPARE(host->Count(hostmsg::APPLY_EDITED_LIST), result == "host" ? 1 : 0);
-            if (result == "host") {
-                QCOMPARE(ToHex(host->appliedList), ToHex(edited));
-                QCOMPARE(host->appliedKey, key.toStdString());
-            }
+        const struct {
+            bool ok, owner;
+            const char* key;
+            bool withHost;
+            char result;  // s: the source takes the edits, h: the host, n: nobody
+        } rows[] = {{false, true, "", true, 'n'}, {true, true, "Push", true, 's'}, {true, false, "", true, 's'},
+                    {true, false, "Push", true, 'h'}, {true, false, "Push", false, 's'}};
+        for (const auto& row : rows) {
+            auto host = row.withHost ? std::make_unique<UiTestHost>() : nullptr;
+            FakeObject object("Btn1");
+            CStepchainData source;
+            if (row.owner)
+                source.SetOwnerObj(&object);
+            Fill(source, "V:W1 L:A B:B");
+            const std::string before = ListHex(source);
+            std::string edited;
+            WhenModal([&](QDialog* dialog) {
+                auto* editor = static_cast<Dlg*>(dialog);
+                ChooseKind(*editor, 3, SC_SETVALUE);
+                edited = ListHex(*editor->WorkingCopy());
+                QTest::keyClick(editor->Grid(), Qt::Key_Return);
+                QTest::keyClick(editor->Grid(), Qt::Key_Escape);
+                QVERIFY(editor->isVisible());
+                (row.ok ? editor->OkButton() : editor->CancelButton())->click();
+            });
+            QCOMPARE(source.Edit(nullptr, 0, row.key), row.ok ? IDOK : IDCANCEL);
+            QCOMPARE(ListHex(source), row.result == 's' ? edited : before);
+            if (host)
+                QCOMPARE(ToHex(host->appliedList) + host->appliedKey, row.result == 'h' ? edited + row.key : "");
         }
     }
 };

@@ -1,5 +1,3 @@
-#include <QCheckBox>
-
 #include "DialogDrive.h"
 #include "actions/CSCCalcTime.h"
 #include "ui/dialogs/CSCCalcTimeDlg.h"
@@ -15,7 +13,7 @@ private slots:
             Listed<CSCCalcTime> a(SC_CALCTIME);
             a.action->LimitHour.m_name = "LH";
             a.action->LimitMinute.m_name = "LM";
-            const auto fill = [&](CSCCalcTimeDlg& d) {
+            const DialogRun run = Run<CSCCalcTimeDlg>(a.action, [&](CSCCalcTimeDlg& d) {
                 Type(d.m_hour, "H");
                 Type(d.m_minute, "#M");
                 Type(d.m_delta, "#-15");
@@ -25,11 +23,8 @@ private slots:
                 Type(d.m_limitMinute, "59");
                 d.m_repeat.m_autoRepeat->setChecked(true);
                 d.m_repeat.m_accelerate->setChecked(true);
-                d.OkButton()->click();
-            };
-            QCOMPARE(Drive<CSCCalcTimeDlg>(a.action, fill), IDOK);
-            QCOMPARE(Caption(a.action), QString::fromUtf8("時 (H):分(M)を-15(分)加算オートリピートあり[加速あり]") +
-                                            (limitTime ? QString::fromUtf8(":制限 23時59分") : QString()));
+            });
+            QCOMPARE(run.outcome, U("時 (H):分(M)を-15(分)加算オートリピートあり[加速あり]") + (limitTime ? U(":制限 23時59分") : ""));
             QCOMPARE(a.action->LimitHour.m_name + a.action->LimitMinute.m_name, std::string(limitTime ? "2359" : "LHLM"));
         }
     }
@@ -39,8 +34,8 @@ private slots:
         Listed<CSCCalcTime> a(SC_CALCTIME);
         a.action->TimeLimit = 1;
         using D = CSCCalcTimeDlg;
-        const auto shown = Fields(a.action, {&D::m_hour, &D::m_minute, &D::m_delta, &D::m_limitHour, &D::m_limitMinute}, "D1");
-        QCOMPARE(shown, QString::fromUtf8("時刻加減算 6/1/1 6/1/1 6/0/1 6/0/1 6/0/1"));
+        QCOMPARE(Fields(a.action, {&D::m_hour, &D::m_minute, &D::m_delta, &D::m_limitHour, &D::m_limitMinute}, "D1"),
+                 U("時刻加減算 6/1/1 6/1/1 6/0/1 6/0/1 6/0/1"));
         QCOMPARE(a.action->Hour.m_name, std::string("D1"));
     }
 };

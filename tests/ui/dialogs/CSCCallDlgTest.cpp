@@ -1,20 +1,8 @@
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <memory>
-
-#include "UiTest.h"
-#include "UiTestHost.h"
+#include "DialogDrive.h"
 #include "actions/CSCCall.h"
-#include "core/CStepchainData.h"
-#include "support/Bytes.h"
-#include "support/Stored.h"
-#include "ui/UiText.h"
 #include "ui/dialogs/CSCCallDlg.h"
 
 namespace {
-
 const std::vector<std::string> kEntries{"INIT", Sj("MAIN:主処理"), "BAD\x81"};
 
 // A host that fills the array but does not answer the query: its entries do not count.
@@ -28,103 +16,71 @@ public:
     }
 };
 
-struct Call {
-    CStepchainData list;
-    CSCCall action{&list};
-    explicit Call(std::string routine) { action.m_routine = std::move(routine); }
+struct Call : Listed<CSCCall> {
+    explicit Call(const std::string& routine) : Listed(SC_CALL) { action->m_routine = routine; }
 };
-
 }
 
 class CSCCallDlgTest : public QObject {
     Q_OBJECT
 private slots:
-    void listsTheHostsRoutines_data()
-    {
-        QTest::addColumn<QString>("host");
-        QTest::addColumn<QStringList>("items");
-        QTest::newRow("host lists routines") << "lists" << QStringList{"INIT", QString::fromUtf8("MAIN:主処理"), "BAD?"};
-        QTest::newRow("host has none") << "none" << QStringList{};
-        QTest::newRow("host does not answer") << "silent" << QStringList{};
-        QTest::newRow("no host") << "" << QStringList{};
-    }
+    // The entries offered: the host's routines; none when it has none, does not answer, or is missing.
     void listsTheHostsRoutines()
     {
-        QFETCH(QString, host);
-        QFETCH(QStringList, items);
-        std::unique_ptr<UiTestHost> window;
-        if (host == "silent")
-            window = std::make_unique<SilentHost>();
-        else if (!host.isEmpty())
-            window = std::make_unique<UiTestHost>();
-        if (host == "lists")
-            window->features["WIZ_MODULEREGST"] = kEntries;
-
-        Call call("SUB9:old");
-        QStringList seen;
-        QString text;
-        WhenModal([&](QDialog* dialog) {
-            auto* box = static_cast<CSCCallDlg*>(dialog)->RoutineBox();
-            for (int i = 0; i < box->count(); ++i)
-                seen << box->itemText(i);
-            text = box->currentText();
-        });
-        QCOMPARE(call.action.Edit(nullptr, 0), IDCANCEL);
-        QCOMPARE(seen, items);
-        QCOMPARE(text, QString("SUB9:old"));
+        for (const QString host : {"lists", "none", "silent", ""}) {
+            std::unique_ptr<UiTestHost> window;
+            if (host == "silent")
+                window = std::make_unique<SilentHost>();
+            else if (!host.isEmpty())
+                window = std::make_unique<UiTestHost>();
+            if (host == "lists")
+                window->features["WIZ_MODULEREGST"] = kEntries;
+            Call call("SUB9:old");
+            QStringList seen{host};
+            Run<CSCCallDlg>(call.action, [&](CSCCallDlg& d) {
+                for (int i = 0; i < d.RoutineBox()->count(); ++i)
+                    seen << d.RoutineBox()->itemText(i);
+                seen << d.RoutineBox()->currentText();
+            }, false);
+            QCOMPARE(seen.join('|'), host + (host == "lists" ? U("|INIT|MAIN:主処理|BAD?|SUB9:old") : "|SUB9:old"));
+        }
     }
 
     // OK with an entry picked or a text typed: the stored bytes and the
     // caption, or a refusal that keeps the action as it was.
-    void ok_data()
-    {
-        QTest::addColumn<int>("pick");     // entry index, -1 to type
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QString>("message");
-
-        const QString control = QString::fromUtf8("サブルーチン名に改行、復帰、タブは使用できません");
-        QTest::newRow("entry with a comment") << 1 << "" << QByteArray::fromStdString(Sj("MAIN:主処理")) << "";
-        QTest::newRow("entry keeps its bytes") << 2 << "" << QByteArray("BAD\x81") << "";
-        QTest::newRow("typed name") << -1 << QString::fromUtf8("計算 1") << QByteArray::fromStdString(Sj("計算 1")) << "";
-        QTest::newRow("untouched keeps its bytes") << -1 << QString() << QByteArray("OLD\t\x81") << "";
-        QTest::newRow("emptied") << -1 << "" << QByteArray() << "";
-        QTest::newRow("tab") << -1 << "A\tB" << QByteArray() << control;
-        QTest::newRow("line feed") << -1 << "A\nB" << QByteArray() << control;
-        QTest::newRow("carriage return") << -1 << "A\rB" << QByteArray() << control;
-        const QString notCp932 = ui::Text(Txt::TextNotCp932).replace("%s", QString::fromUtf8("😀"));
-        QTest::newRow("no CP932 form") << -1 << QString::fromUtf8("A😀") << QByteArray() << notCp932;
-    }
     void ok()
     {
-        QFETCH(int, pick);
-        QFETCH(QString, typed);
-        QFETCH(QByteArray, stored);
-        QFETCH(QString, message);
-
-        UiTestHost host;
-        host.features["WIZ_MODULEREGST"] = kEntries;
-        Call call("OLD\t\x81");
-        const std::string before = StoredBytes(call.action);
-        MessageLog log;
-        WhenModal([&](QDialog* dialog) {
-            auto* box = static_cast<CSCCallDlg*>(dialog)->RoutineBox();
-            if (pick >= 0)
-                box->setCurrentIndex(pick);
-            else if (!typed.isNull())
-                box->setEditText(typed);
-            static_cast<CSCCallDlg*>(dialog)->OkButton()->click();
-        });
-        if (call.action.Edit(nullptr, 0) == IDCANCEL) {
-            QCOMPARE(log.texts, std::vector<QString>{message});
-            QCOMPARE(ToHex(StoredBytes(call.action)), ToHex(before));
-            return;
+        const QString control = U("サブルーチン名に改行、復帰、タブは使用できません");
+        const struct {
+            int pick;  // entry index, -1 to type
+            QString typed;
+            std::string stored;
+            QString outcome;
+        } rows[] = {
+            {1, {}, Sj("MAIN:主処理"), U("サブルーチン呼び出し:'MAIN:主処理'")},
+            {2, {}, "BAD\x81", {}},
+            {-1, U("計算 1"), Sj("計算 1"), U("サブルーチン呼び出し:'計算 1'")},
+            {-1, {}, "OLD\t\x81", {}},
+            {-1, "", "", U("!入力にエラーがあります")},
+            {-1, "A\tB", "OLD\t\x81", control},
+            {-1, "A\nB", "OLD\t\x81", control},
+            {-1, "A\rB", "OLD\t\x81", control},
+            {-1, U("A😀"), "OLD\t\x81", U("次の文字は使用できません: 😀")},
+        };
+        for (const auto& row : rows) {
+            UiTestHost host;
+            host.features["WIZ_MODULEREGST"] = kEntries;
+            Call call("OLD\t\x81");
+            const DialogRun run = Run<CSCCallDlg>(call.action, [&](CSCCallDlg& d) {
+                if (row.pick >= 0)
+                    d.RoutineBox()->setCurrentIndex(row.pick);
+                else if (!row.typed.isNull())
+                    d.RoutineBox()->setEditText(row.typed);
+            });
+            QCOMPARE(ToHex(call.action->m_routine), ToHex(row.stored));
+            if (!row.outcome.isNull())
+                QCOMPARE(run.outcome, row.outcome);
         }
-        QVERIFY(log.texts.empty());
-        QCOMPARE(ToHex(call.action.m_routine), ToHex(stored.toStdString()));
-        const std::string caption = stored.isEmpty() ? Sj("!入力にエラーがあります")
-                                                     : Sj("サブルーチン呼び出し:'") + stored.toStdString() + "'";
-        QCOMPARE(ToHex(call.action.GetCaption()), ToHex(caption));
     }
 };
 

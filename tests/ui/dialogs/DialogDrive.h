@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "UiTest.h"
 #include "UiTestHost.h"
@@ -13,6 +18,7 @@
 #include "ui/CSCDialog.h"
 #include "ui/CVXMemEditSC.h"
 #include "ui/OperandEdit.h"
+#include "ui/UiText.h"
 
 // An action in a list of its own, as the editor holds it.
 template <class A>
@@ -22,17 +28,54 @@ struct Listed {
     explicit Listed(int type) : action(static_cast<A*>(list.CreateSC(type))) { list.AddSC(action); }
 };
 
-// Opens the action's settings dialog through its Edit and runs `drive` on
-// the dialog of class D (a dialog left open is cancelled); the result.
-template <class D>
-int Drive(IStepchain* action, const std::function<void(D&)>& drive, DWORD limit = 0)
+inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+inline QString Caption(IStepchain* action) { return ui::FromCp932(action->GetCaption()); }
+inline void Type(OperandEdit* field, const QString& text) { field->Edit()->setText(text); }
+
+// Types `text` over the field's text and moves on to `next`, as a user leaving it.
+inline void TypeInto(QLineEdit* edit, const QString& text, QWidget* next)
 {
-    WhenModal([&drive](QDialog* dialog) { drive(*static_cast<D*>(dialog)); });
-    return action->Edit(nullptr, limit);
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+    edit->insert(text);
+    next->setFocus(Qt::TabFocusReason);
 }
 
-inline void Type(OperandEdit* field, const char* utf8) { field->Edit()->setText(QString::fromUtf8(utf8)); }
-inline QString Caption(IStepchain* action) { return QString::fromStdString(cp932::ToUTF8(action->GetCaption())); }
+struct DialogRun {
+    int result = 0;        // IDOK or IDCANCEL
+    bool refused = false;  // OK left the dialog open (it was cancelled then)
+    std::vector<QString> messages;
+    // The caption after OK; after a refused OK its message, "kept" after a
+    // cancel, each followed by " (changed)" when the action's bytes changed.
+    QString outcome;
+};
+
+// Opens dialog D on the action as its editing hook does, lets `drive` work
+// it, then clicks OK, or cancels when `ok` is false. Message boxes are
+// answered Yes and recorded.
+template <class D>
+DialogRun Run(IStepchain* action, const std::function<void(D&)>& drive, bool ok = true, DWORD limit = 0)
+{
+    DialogRun run;
+    const std::string before = StoredBytes(*action);
+    MessageLog log;
+    WhenModal([&](QDialog* dialog) {
+        auto* d = static_cast<D*>(dialog);
+        drive(*d);
+        if (ok && d->isVisible()) {
+            d->OkButton()->click();
+            run.refused = d->isVisible();
+        }
+    });
+    run.result = CSCDialog::Open<D>(action, nullptr, limit);
+    run.messages = log.texts;
+    if (run.result == IDOK)
+        run.outcome = Caption(action);
+    else
+        run.outcome = (run.refused ? QStringList(run.messages.begin(), run.messages.end()).join('|') : "kept") +
+                      (StoredBytes(*action) == before ? "" : " (changed)");
+    return run;
+}
 
 // The dialog's title and each operand field as "filter/m_refuseNumber/m_kindMask",
 // the filter being the code its "▼" asks the host's picker with (the host
@@ -43,7 +86,7 @@ QString Fields(IStepchain* action, std::initializer_list<OperandEdit* const D::*
 {
     UiTestHost host;
     QString shown;
-    Drive<D>(action, [&](D& d) {
+    Run<D>(action, [&](D& d) {
         shown = d.windowTitle();
         for (OperandEdit* const D::*member : fields) {
             OperandEdit* field = d.*member;
@@ -54,17 +97,12 @@ QString Fields(IStepchain* action, std::initializer_list<OperandEdit* const D::*
                          .arg(field->Edit()->m_refuseNumber)
                          .arg(field->Edit()->m_kindMask);
         }
-    });
+    }, false);
     host.pickerAnswer = 1;
     host.pickerChoice = choice;
-    MessageLog log;
-    const std::string before = StoredBytes(*action);
     for (bool ok : {false, true}) {
-        const int result = Drive<D>(action, [&](D& d) {
-            (d.**fields.begin())->PickButton()->click();
-            ok ? d.OkButton()->click() : d.reject();
-        });
-        if (result != (ok ? IDOK : IDCANCEL) || (!ok && StoredBytes(*action) != before))
+        const DialogRun run = Run<D>(action, [&](D& d) { (d.**fields.begin())->PickButton()->click(); }, ok);
+        if (run.result != (ok ? IDOK : IDCANCEL) || (!ok && run.outcome != "kept"))
             shown += ok ? " (OK failed)" : " (cancel changed the action)";
     }
     return shown;
