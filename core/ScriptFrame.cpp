@@ -49,7 +49,10 @@ public:
 
     void Append(std::string_view text) { m_text.append(text); }
 
-    void ReplaceClsId(std::string_view label)
+    // `labelOf` gives the row's label; it is asked only when there is a
+    // match, as most rows of the passes before the last have none.
+    template <typename LabelOf>
+    void ReplaceClsId(const LabelOf& labelOf)
     {
         // A byte-wise search proposes the matches; those inside a character do not count.
         m_matches.clear();
@@ -64,6 +67,7 @@ public:
 
         size_t nextScan = std::string::npos;
         if (!m_matches.empty()) {
+            const std::string label = labelOf();
             const size_t first = m_matches.front();
             std::string tail;
             tail.reserve(m_text.size() - first + m_matches.size() * label.size());
@@ -131,7 +135,7 @@ std::string CStepchainData::ExportStr(int mode)
         for (size_t row = 0; row < m_actions.size(); ++row) {
             FetchAhead(m_actions, row);
             script.Append(m_actions[row]->ExportStr(initial, m_owner));
-            script.ReplaceClsId(lineLabel(row));
+            script.ReplaceClsId([&] { return lineLabel(row); });
         }
     }
     const RowSample sample(m_actions.size(), script.Size());
@@ -140,7 +144,7 @@ std::string CStepchainData::ExportStr(int mode)
         for (size_t row = 0; row < m_actions.size(); ++row) {
             FetchAhead(m_actions, row);
             script.Append(m_actions[row]->ExportStr(interval, m_owner));
-            script.ReplaceClsId(lineLabel(row));
+            script.ReplaceClsId([&] { return lineLabel(row); });
             reserveAfter(sample, row + 1);
         }
     } else {
@@ -148,7 +152,7 @@ std::string CStepchainData::ExportStr(int mode)
             FetchAhead(m_actions, row);
             const std::string label = lineLabel(row);
             script.Append(m_actions[row]->ExportStr(label, m_owner));
-            script.ReplaceClsId(label);
+            script.ReplaceClsId([&] { return label; });
             reserveAfter(sample, row + 1);
         }
     }
