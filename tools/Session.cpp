@@ -3,24 +3,10 @@
 #include <vector>
 
 #include "core/Cp932.h"
-#include "host/IPWObject.h"
 #include "tools/JsonHost.h"
 #include "tools/ListFile.h"
 
 namespace {
-
-// An owner object named on the command line.
-class NamedObject : public IPWObject {
-public:
-    explicit NamedObject(std::string name) : m_name(std::move(name)) {}
-    std::string GetTypeName() const override { return "BUTTON"; }
-    int CanChange(CStepchainData*, int) override { return 1; }
-    void OnChanged(IPWProperty*) override {}
-    std::string GetObjectName() const override { return m_name; }
-
-private:
-    std::string m_name;
-};
 
 // The lists left to the end of the process. The vector itself is never
 // freed, so that they stay reachable from here to the end.

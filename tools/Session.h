@@ -4,10 +4,23 @@
 #include <string>
 
 #include "core/CStepchainData.h"
+#include "host/IPWObject.h"
 #include "tools/Commands.h"
 
 class JsonHost;
-class IPWObject;
+
+// An owner object named on the command line.
+class NamedObject : public IPWObject {
+public:
+    explicit NamedObject(std::string name) : m_name(std::move(name)) {}
+    std::string GetTypeName() const override { return "BUTTON"; }
+    int CanChange(CStepchainData*, int) override { return 1; }
+    void OnChanged(IPWProperty*) override {}
+    std::string GetObjectName() const override { return m_name; }
+
+private:
+    std::string m_name;
+};
 
 // A name given on the command line (UTF-8) as CP932; InputError when CP932
 // cannot hold it. `what` names the argument in the message.

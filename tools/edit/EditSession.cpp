@@ -6,23 +6,6 @@
 #include "tools/ListFile.h"
 #include "tools/Session.h"
 
-namespace {
-
-// The screen object named with --owner.
-class OwnerObject : public IPWObject {
-public:
-    explicit OwnerObject(std::string name) : m_name(std::move(name)) {}
-    std::string GetTypeName() const override { return "BUTTON"; }
-    int CanChange(CStepchainData*, int) override { return 1; }
-    void OnChanged(IPWProperty*) override {}
-    std::string GetObjectName() const override { return m_name; }
-
-private:
-    std::string m_name;
-};
-
-}
-
 EditSession::EditSession(const EditOptions& options)
     : m_plugin(options.plugin),
       m_host(options.host),
@@ -33,7 +16,7 @@ EditSession::EditSession(const EditOptions& options)
       m_document(options.list)
 {
     if (options.owner)
-        m_owner = std::make_unique<OwnerObject>(CommandLineText(*options.owner, "the owner name"));
+        m_owner = std::make_unique<NamedObject>(CommandLineText(*options.owner, "the owner name"));
     const std::string name = CommandLineText(options.name.empty() ? DEFAULT_NAME : options.name, "the name");
     const std::optional<DWORD> limit = options.limit ? std::optional(ParseLimitWord(*options.limit)) : std::nullopt;
     m_property.reset(m_plugin.Create()(0, m_owner.get(), name.c_str(), 0, 0, &m_value, "", 0, 0, 0, 0, name.c_str()));
