@@ -15,14 +15,18 @@ TEST(Archive, StringsTakeTheShortestPrefixAndReadBack)
         const std::string text(length, 'x');
         CArchive ar;
         ar << text;
-        EXPECT_EQ(ToHex(ar.GetStored().substr(0, 8)), ToHex((Hex(prefix) + text).substr(0, 8))) << length;
-        EXPECT_EQ(ar.GetStored().size(), Hex(prefix).size() + length);
+        EXPECT_EQ(ToHex(ar.GetStored()), ToHex(Hex(prefix) + text)) << length;
         CArchive in(ar.GetStored());
         std::string back;
         in >> back;
         EXPECT_EQ(back, text);
         EXPECT_EQ(in.GetRemaining(), 0u);
     }
+    // A wide string (FF FE FF) is UTF-16 and becomes CP932, "?" where CP932 has no form.
+    CArchive wide(Hex("FF FE FF 03 41 00 BC 30 E9 00"));
+    std::string text;
+    wide >> text;
+    EXPECT_EQ(ToHex(text), "41 83 5B 3F");
 }
 
 TEST(Archive, NumbersAreLittleEndian)
@@ -30,22 +34,6 @@ TEST(Archive, NumbersAreLittleEndian)
     CArchive ar;
     ar << BYTE{0x12} << WORD{0x3456} << LONG{-2} << DWORD{0x01020304} << 1.0;
     EXPECT_EQ(ToHex(ar.GetStored()), "12 56 34 FE FF FF FF 04 03 02 01 00 00 00 00 00 00 F0 3F");
-    CArchive in(ar.GetStored());
-    BYTE b;
-    WORD w;
-    LONG l;
-    DWORD d;
-    double f;
-    in >> b >> w >> l >> d >> f;
-    EXPECT_TRUE(b == 0x12 && w == 0x3456 && l == -2 && d == 0x01020304u && f == 1.0);
-}
-
-TEST(Archive, ReadsWideStringsAsCp932)
-{
-    CArchive in(Hex("FF FE FF 03 41 00 BC 30 E9 00"));
-    std::string text;
-    in >> text;
-    EXPECT_EQ(ToHex(text), "41 83 5B 3F");
 }
 
 TEST(Archive, AShortStringFailsWithEndOfFileAndKeepsTheTarget)

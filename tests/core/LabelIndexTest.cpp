@@ -5,23 +5,17 @@
 #include <memory>
 #include <random>
 
-#include "actions/CSCBranch.h"
-#include "actions/CSCLabel.h"
 #include "core/CStepchainData.h"
+#include "support/Settings.h"
 
 namespace {
 
 // Name 0 is empty; every third name is longer than eight bytes, and those share their first eight.
 std::string Name(uint32_t n) { return n == 0 ? "" : (n % 3 == 0 ? "Long name " : "N") + std::to_string(n); }
 
-IStepchain* Make(CStepchainData& list, int type, const std::string& name)
+IStepchain* Named(CStepchainData& list, int type, const std::string& name)
 {
-    IStepchain* action = list.CreateSC(type);
-    if (type == SC_LABEL)
-        static_cast<CSCLabel*>(action)->m_name = name;
-    if (type == SC_BRANCH)
-        static_cast<CSCBranch*>(action)->Label = name;
-    return action;
+    return Make(list, type, type == SC_REFSH ? "" : (type == SC_LABEL ? "m_name=" : "Label=") + name);
 }
 
 // Each row's and each outsider's answers in both modes, asked first to last
@@ -58,11 +52,11 @@ TEST(LabelIndex, AnswersAsThePlainWalk)
         CStepchainData list;
         for (size_t i = 0; i < rows; ++i) {
             const uint32_t roll = random() % 5;
-            list.AddSC(Make(list, roll < 2 ? SC_LABEL : roll < 4 ? SC_BRANCH : SC_REFSH, Name(random() % names)));
+            list.AddSC(Named(list, roll < 2 ? SC_LABEL : roll < 4 ? SC_BRANCH : SC_REFSH, Name(random() % names)));
         }
         std::vector<std::unique_ptr<IStepchain>> outsiders;
         for (int type : {SC_LABEL, SC_BRANCH})
-            outsiders.emplace_back(Make(list, type, Name(random() % names)));
+            outsiders.emplace_back(Named(list, type, Name(random() % names)));
         const std::vector<int> walked = Answers(list, outsiders, names, false);
         const std::vector<int> walkedBackwards = Answers(list, outsiders, names, true);
         const CStepchainData::CheckScope outer(list);
@@ -82,13 +76,13 @@ TEST(LabelIndex, AnswersAsThePlainWalk)
 TEST(LabelIndex, RowsAddedInsideAScopeAreSeen)
 {
     CStepchainData list;
-    IStepchain* first = Make(list, SC_LABEL, "A");
+    IStepchain* first = Make(list, SC_LABEL, "m_name=A");
     list.AddSC(first);
     const CStepchainData::CheckScope scope(list);
     EXPECT_EQ(list.CheckAction(first, 2), 0);
-    list.AddSC(Make(list, SC_LABEL, "a"));
+    list.AddSC(Make(list, SC_LABEL, "m_name=a"));
     EXPECT_EQ(list.CheckAction(first, 2), 0);
-    list.AddSC(Make(list, SC_LABEL, "A"));
+    list.AddSC(Make(list, SC_LABEL, "m_name=A"));
     EXPECT_EQ(list.CheckAction(first, 2), -1);
     EXPECT_EQ(list.IsInvalid(), 1);
 }

@@ -39,27 +39,6 @@ TEST(ScriptFrame, PlainForm)
     EXPECT_EQ(list.ExportStr(7), kHeading + "\tK Btn1_0_\tK Btn1_1_\tK Btn1_2_[clsID]:Btn1_3_" + kExit);
 }
 
-TEST(ScriptFrame, SectionedFormReplacesClsIdByEachRowsLabel)
-{
-    FakeHost host;
-    host.layers = true;
-    CStepchainData list;
-    EXPECT_EQ(list.ExportStr(0), kHeading + kExit);
-    EXPECT_EQ(list.ExportStr(1) + list.ExportStr(2), kHeading + kHeading);
-    EXPECT_EQ(host.Count(hostmsg::LAYER_SUPPORT), 3);
-    AddText(list, "\tADIM [clsID].LoopTime l\n", "\tEXPR [clsID].LoopTime ", "\tIF [clsID]\n");
-    AddText(list, "", "\tR_JP _[NAME]_[EVENT]_Exit ", "");
-    const std::string main = "\tEXPR _[NAME]_[EVENT]_L0_.LoopTime _[NAME]_[EVENT]_L0_"
-                             "\tR_JP _[NAME]_[EVENT]_Exit _[NAME]_[EVENT]_L1_";
-    EXPECT_EQ(list.ExportStr(0), kHeading + "\tADIM _[NAME]_[EVENT]_L0_.LoopTime l\n" + main + kExit);
-    EXPECT_EQ(list.ExportStr(1), kHeading + "\tIF _[NAME]_[EVENT]_L0_\n");
-    // Other modes: the main pass alone, without the exit label line.
-    EXPECT_EQ(list.ExportStr(2), kHeading + main);
-    FakeObject owner("Btn1");
-    list.SetOwnerObj(&owner);
-    EXPECT_EQ(list.ExportStr(1), kHeading + "\tIF _Btn1_[EVENT]_L0_\n");
-}
-
 // The script is built row by row; the rule it must give is stated on the
 // whole text: after every row, every "[clsID]" in it becomes that row's label.
 TEST(ScriptFrame, IncrementalReplacementMatchesTheWholeTextRule)

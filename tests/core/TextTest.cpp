@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Cp932.h"
+#include "core/Texts.h"
 #include "support/Bytes.h"
 
 namespace {
@@ -60,6 +61,17 @@ TEST(Cp932, ConvertsFromUtf16AndUtf8WithQuestionMarksForWhatHasNoForm)
     EXPECT_TRUE(lossless);
     EXPECT_EQ(cp932::FromUTF8("é\xE3" "A", &lossless), "??A");
     EXPECT_FALSE(lossless);
+}
+
+TEST(Format, FillsTextsAndNumbersInOrder)
+{
+    // More placeholders than arguments leaves the rest as they stand.
+    const std::pair<const char*, const char*> cases[] = {
+        {"%s_%d_", "Btn1_42_"}, {"100%%", "100%"}, {"ends in %", "ends in %"}, {"%x stays", "%x stays"},
+        {"%s %d %s", "Btn1 42 %s"}};
+    for (const auto& [format, expected] : cases)
+        EXPECT_EQ(Format(format, {"Btn1", 42LL}), expected) << format;
+    EXPECT_EQ(Format("[%s]", {std::string_view("a\0b", 3)}), std::string("[a\0b]", 5));
 }
 
 }
