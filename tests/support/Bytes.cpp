@@ -1,5 +1,6 @@
 #include "support/Bytes.h"
 
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -8,19 +9,16 @@
 std::string Hex(std::string_view spaced)
 {
     std::string out;
-    unsigned value = 0;
-    int digits = 0;
+    std::string pair;
     for (char c : spaced) {
         if (c == ' ')
             continue;
-        const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-        if (d < 0)
+        if (std::isxdigit(static_cast<unsigned char>(c)) == 0)
             throw std::invalid_argument("not a hex digit");
-        value = value * 16 + static_cast<unsigned>(d);
-        if (++digits == 2) {
-            out.push_back(static_cast<char>(value));
-            value = 0;
-            digits = 0;
+        pair += c;
+        if (pair.size() == 2) {
+            out += static_cast<char>(std::stoi(pair, nullptr, 16));
+            pair.clear();
         }
     }
     return out;

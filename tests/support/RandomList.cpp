@@ -92,25 +92,6 @@ std::string RandomList::Text(size_t maxChars)
     return text;
 }
 
-CVXMemNode RandomList::Node()
-{
-    CVXMemNode node;
-    const uint32_t roll = Below(100);
-    node.m_kind = roll < 55   ? CVXMemNode::KIND_MEMORY
-                  : roll < 70 ? CVXMemNode::KIND_GRAPH
-                  : roll < 85 ? CVXMemNode::KIND_TEXT
-                  : roll < 95 ? CVXMemNode::KIND_LITERAL_TEXT
-                              : Between(4, 9);
-    node.m_name = node.m_kind == CVXMemNode::KIND_LITERAL_TEXT && Chance(50) ? Text(32) : MemoryName();
-    if (node.m_kind == CVXMemNode::KIND_TEXT && Chance(40))
-        node.m_subName = Text(8);
-    node.m_isText = Chance(90) ? 1 : Between(0, 2);
-    node.m_flag2 = Chance(80) ? 0 : 1;
-    node.m_aux = Chance(80) ? 1 : static_cast<int32_t>(Word());
-    node.m_value = Chance(50) ? 0 : static_cast<int32_t>(Word());
-    return node;
-}
-
 std::string RandomList::Setting() { return Chance(60) ? PickFrom(*this, kTexts) : Text(20); }
 
 int32_t RandomList::Number(const std::optional<FieldRange>& range)
@@ -123,11 +104,21 @@ int32_t RandomList::Number(const std::optional<FieldRange>& range)
 
 CVXMemNode RandomList::Operand(int32_t startKind)
 {
-    CVXMemNode node = Node();
+    CVXMemNode node;
+    const uint32_t roll = Below(100);
     // A node stored without a kind marker loads with the kind its field
     // starts with; only a kind with a marker can differ from that one.
-    if (*CVXMemNode::KindSuffix(node.m_kind) == '\0')
-        node.m_kind = startKind;
+    node.m_kind = roll < 55   ? startKind
+                  : roll < 70 ? CVXMemNode::KIND_GRAPH
+                  : roll < 85 ? CVXMemNode::KIND_TEXT
+                              : CVXMemNode::KIND_LITERAL_TEXT;
+    node.m_name = node.m_kind == CVXMemNode::KIND_LITERAL_TEXT && Chance(50) ? Text(32) : MemoryName();
+    if (node.m_kind == CVXMemNode::KIND_TEXT && Chance(40))
+        node.m_subName = Text(8);
+    node.m_isText = Chance(90) ? 1 : Between(0, 2);
+    node.m_flag2 = Chance(80) ? 0 : 1;
+    node.m_aux = Chance(80) ? 1 : static_cast<int32_t>(Word());
+    node.m_value = Chance(50) ? 0 : static_cast<int32_t>(Word());
     return node;
 }
 

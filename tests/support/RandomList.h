@@ -48,10 +48,8 @@ public:
     std::string FreshMemoryName();
     // Up to `maxChars` characters: ASCII, CP932, and the script's own marks.
     std::string Text(size_t maxChars);
-    // An operand of any kind, with random flags and numbers.
-    CVXMemNode Node();
-
-    // An operand for a field that starts with `startKind`.
+    // An operand for a field that starts with `startKind`, of any kind, with
+    // random flags and numbers.
     CVXMemNode Operand(int32_t startKind);
     // A number for a field with the range, or any number.
     int32_t Number(const std::optional<FieldRange>& range);
