@@ -4,7 +4,6 @@
 
 #include "actions/CSCAction.h"
 #include "core/CStepchainData.h"
-#include "core/Texts.h"
 #include "support/Bytes.h"
 #include "support/Stored.h"
 
@@ -128,15 +127,5 @@ TEST_P(AllKinds, EveryStoredFieldIsStoredCopiedAndCompared)
 
 INSTANTIATE_TEST_SUITE_P(TypeIds, AllKinds, testing::Range(0, static_cast<int>(SC_TYPE_COUNT)),
                          [](const auto& info) { return "Type" + std::to_string(info.param); });
-
-TEST(AllKinds, KindNamesInTypeIdOrder)
-{
-    std::string names;
-    for (int type = 0; type <= SC_TYPE_COUNT; ++type)
-        names += KindName(type) + "|";
-    EXPECT_EQ(names, Sj("ページ移動|値セット|加減算|時刻加減算|通信出力|認証付きページジャンプ|キーパッド呼出|算術演算|"
-                        "サブルーチン呼び出し|アクションリンク|文字列操作|描画更新|グラフメモリーアクセス|ラベル|"
-                        "条件分岐|アクション終了||"));
-}
 
 }
