@@ -61,6 +61,7 @@ TEST(Reasons, SayWhatIsWrong)
         {{{SC_LABEL, "m_name=B"}, {SC_LABEL, "m_name=A"}, {SC_LABEL, "m_name=A"}, {SC_BRANCH, "Label=A"}},
          {"the label 'A' in row 2 lies above the branch; a branch only jumps down / "
           "ラベル'A'(2行目)が分岐より上にあります。上へは分岐できません"}},
+        {{{SC_SETVALUE, "Dest=W0"}}, {"the value to set is empty / セット値が未入力です"}},
         {{{SC_PAGEJUMP, "m_mode=0x000C0005"}},
          {"effect number 12 is not one of the 11 effects / エフェクト番号12は範囲外です",
           "page action 5 is none of next, previous and given page / "

@@ -63,13 +63,20 @@ TEST(MemNode, SecondTextAndAuxAreToldApart)
     EXPECT_EQ(ToHex(bytes), "01 00 00 00 07 54 5B 54 45 58 54 5D FF 01 00 00 00 00 03 00 09 00 00 00");
     EXPECT_EQ(Parts(Load(bytes)), Parts(node));
     EXPECT_EQ(Load(bytes).m_aux, 0x30000);
+    // An empty second text before an aux of 0: the peek sees 00 00 00 00 and reads the text.
+    node.m_subName.clear();
+    node.m_aux = 0;
+    Load(StoredBytes(node), &left);
+    EXPECT_EQ(left, 0u);
 }
 
 TEST(MemNode, NoMarkerOutlivesLoading)
 {
-    // One "[TEXT]" hidden in another, and a "[GRAPH]" that appears once "[TEXT]" goes.
+    // One "[TEXT]" hidden in another, a "[GRAPH]" that appears once "[TEXT]" goes, and one
+    // that appears only after a second round of removals.
     const std::pair<const char*, int> cases[] = {{"A[TE[TEXT]XT]", CVXMemNode::KIND_TEXT},
                                                  {"[GR[TEXT]APH]B[TEXT]", CVXMemNode::KIND_TEXT},
+                                                 {"[GR[TE[TEXT]XT]APH]", CVXMemNode::KIND_TEXT},
                                                  {"C[TEXT][LITERAL_TEXT]", CVXMemNode::KIND_LITERAL_TEXT}};
     for (const auto& [name, kind] : cases) {
         CVXMemNode node;

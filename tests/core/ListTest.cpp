@@ -63,7 +63,7 @@ TEST(List, CopyAndCompare)
     copy.SetOwnerObj(&owner);
     copy.CopyPropertiesFrom(&source);
     copy.CopyPropertiesFrom(&copy);
-    EXPECT_EQ(copy.GetCount(), 2u);
+    ASSERT_EQ(copy.GetCount(), 2u);
     EXPECT_EQ(copy.GetOwnerObj(), &owner);
     // A prefix is not equal, nor is another kind at the same row.
     delete copy.GetActions().back();
@@ -121,8 +121,8 @@ TEST(List, MemSyncRenamesWholeNamesAndLeadingDeviceNames)
     const std::tuple<Rows, const char*, const char*, int, const char*> cases[] = {
         {{{"M1", "M10"}, {"~M1", ""}, {"X", "M1"}}, "M1", "M2", 1, "M2 M10|M1 |X M2"},
         {{{"M1", ""}}, "NONE", "M3", 0, "M1 "},
-        {{{"PLC1.D0", "PLC10.D0"}, {"%SER%PLC1.D0", "W_PLC1.D0"}, {"PLC1.PLC1", ""}}, "*PLC1", "PLC2", 0,
-         "PLC2.D0 PLC10.D0 @*PLC1>PLC2|%SER%PLC1.D0 W_PLC1.D0 @*PLC1>PLC2|PLC2.PLC1  @*PLC1>PLC2"},
+        {{{"PLC1.D0", "PLC10.D0"}, {"PLC1.%SER%D0", "W_PLC1.D0"}, {"PLC1.PLC1", ""}}, "*PLC1", "PLC2", 0,
+         "PLC2.D0 PLC10.D0 @*PLC1>PLC2|PLC1.%SER%D0 W_PLC1.D0 @*PLC1>PLC2|PLC2.PLC1  @*PLC1>PLC2"},
         // Names the host marked are renamed inside; device renames and "%SER%" names also reach each kind's hook.
         {{{"\x1A" "AB+AB", ""}}, "\x1A" "AB", "CD", 1, "\x1A" "CD+CD "},
         {{{"\x1A" "AB", ""}}, "%SER%X", "Y", 1, "\x1A" "AB  @%SER%X>Y"}};
