@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/CStepchainData.h"
+#include "tools/ListBuilder.h"
 
 extern char** environ;
 
@@ -114,14 +114,3 @@ protected:
     fs::path m_dir;
     std::string m_tool = STEPCHAIN_TOOL;
 };
-
-// One action of every kind, with default settings, as the archive stores it.
-inline std::string EveryKindStored()
-{
-    CStepchainData list;
-    for (int type = 0; type < SC_TYPE_COUNT; ++type)
-        list.AddSC(list.CreateSC(type));
-    CArchive ar;
-    list.Serialize(ar);
-    return ar.GetStored();
-}

@@ -3,7 +3,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
-#include "tools/ListBuilder.h"
 #include "tools/ToolFixture.h"
 
 namespace {
@@ -25,32 +24,13 @@ std::string Long(const std::string& name)
 // 1024 bytes) that makes a longer write fail instead of stopping the tool.
 const std::string kSmallFiles = "trap '' XFSZ; ulimit -f 8;";
 
-TEST_F(Tool, MinusIsStandardOutputForEveryCommandThatWrites)
-{
-    const std::string text = Run("dump " + File("list.stepchain", kW0).string()).out;
-    File("list.json", text);
-    const std::string cases[][2] = {
-        {"store list.stepchain -o -", kW0},           {"merge-limit list.stepchain --limit 0 -o -", kW0},
-        {"rename list.stepchain W0 W9 -o -", kW9},    {"dump list.stepchain -o -", text},
-        {"build list.json -o -", kW0},
-    };
-    for (const auto& [command, expected] : cases) {
-        const Result result = Run(command, "", "cd " + m_dir.string() + " &&");
-        EXPECT_EQ(result.code, 0) << command << ": " << result.err;
-        EXPECT_EQ(ToHex(result.out), ToHex(expected)) << command;
-    }
-    EXPECT_FALSE(fs::exists(m_dir / "-"));
-}
-
 // Each script runs in the test's folder, with the tool as $T and the lists
 // w0 and w9, and succeeds when the tool wrote as it should.
 TEST_F(Tool, TargetsAreWrittenWhereTheyLead)
 {
     const std::pair<const char*, std::string> cases[] = {
         {"FIFO written into, kept", "mkfifo t && { timeout 10 cat t >got & } && timeout 10 $T store w9 -o t && wait && test -p t && cmp got w9"},
-        {"link followed, kept", "cp w0 real && ln -s real t && $T store w9 -o t && test -L t && cmp real w9"},
-        {"link to a file not there yet", "ln -s later t && $T store w9 -o t && test -L t && cmp later w9"},
-        {"in place through a link", "cp w0 real && ln -s real t && $T rename W0 W9 t --in-place && test -L t && cmp real w9"},
+        {"link followed, kept", "cp w0 real && ln -s real t && $T rename W0 W9 t --in-place && test -L t && cmp real w9"},
         // Neither the bits of a new file (0644 after the usual umask) nor those of the temporary one (0600).
         {"mode and owner kept", "cp w0 t && chmod 640 t && { [ $(id -u) != 0 ] || chown 4321:8765 t; } && "
                                 "$T store w9 -o t && cmp t w9 && [ $(stat -c %a t) = 640 ] && "
@@ -58,7 +38,6 @@ TEST_F(Tool, TargetsAreWrittenWhereTheyLead)
         {"new file under the umask", "umask 027 && $T store w9 -o t && cmp t w9 && [ $(stat -c %a t) = 640 ]"},
         {"hard links all show the new list", "cp w0 t && ln t t2 && $T store w9 -o t && cmp t2 w9 && "
                                              "[ $(stat -c %i:%h t) = $(stat -c %i t2):2 ]"},
-        {"longest legal name", "$T store w9 -o " + std::string(245, 'n') + ".stepchain && cmp n*.stepchain w9"},
     };
     for (const auto& [name, script] : cases) {
         fs::remove_all(m_dir);
