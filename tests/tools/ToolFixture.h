@@ -56,14 +56,12 @@ protected:
 
     // Runs the tool with the arguments (quoted for the shell) after the shell
     // commands `before` (such as a ulimit, or a pipe into the tool's standard
-    // input); `out` redirects standard output when given.
-    Result Run(const std::string& args, const std::string& input = "", const std::string& before = "",
-               const std::string& out = "")
+    // input).
+    Result Run(const std::string& args, const std::string& input = "", const std::string& before = "")
     {
         const std::string in = before.ends_with('|') ? "" : " <" + File("stdin", input).string();
-        const std::string command = before + " " + m_tool + " " + args + in + " " +
-                                    (out.empty() ? ">" + (m_dir / "stdout").string() : out) + " 2>" +
-                                    (m_dir / "stderr").string();
+        const std::string command =
+            before + " " + m_tool + " " + args + in + " >" + (m_dir / "stdout").string() + " 2>" + (m_dir / "stderr").string();
         const int status = std::system(command.c_str());
         return {WEXITSTATUS(status), ReadFile(m_dir / "stdout"), ReadFile(m_dir / "stderr")};
     }
@@ -101,7 +99,7 @@ protected:
         return status;
     }
 
-    // Whether a temporary file of the tool is left in the test's directory.
+    // Whether a temporary file of the tool is in the test's directory.
     bool TemporaryLeft() const
     {
         for (const auto& entry : fs::directory_iterator(m_dir)) {
@@ -109,6 +107,14 @@ protected:
                 return true;
         }
         return false;
+    }
+
+    // Waits up to 10 s for `done` to hold; whether it does.
+    static bool Await(const std::function<bool()>& done)
+    {
+        for (int tries = 0; tries < 10000 && !done(); ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return done();
     }
 
     fs::path m_dir;

@@ -72,7 +72,6 @@ INSTANTIATE_TEST_SUITE_P(
              "stepchain: $D/in: end of file while reading row 3 at byte offset 4\n"},
         Case{"TrailingByte", Hex("00 00 0F"), 0, "store $D/in -o $D/out", 2,
              "stepchain: $D/in: 1 byte after the end of the list at byte offset 2\n"},
-        Case{"EmptyInput", "", 0, "show /dev/null", 2, "stepchain: /dev/null: end of file at byte offset 0\n"},
         Case{"NumberOutOfRangeInEveryCommand", TextForm(R"({"kind": "label", "m_name": 1e999})"), 0, "show $D/in", 2,
              "stepchain: $D/in: bad format while reading row 1 (unknown action type 102) at byte offset 3; as the "
              "text form: actions[0].m_name: number overflow parsing '1e999'\n"},

@@ -53,17 +53,9 @@ TEST_F(Tool, TargetsAreWrittenWhereTheyLead)
 
 TEST_F(Tool, FailedWritesToStandardOutputAreTold)
 {
-    const fs::path list = File("list.stepchain", Long("W0"));
-    const std::string cases[][3] = {
-        {"script " + list.string(), "", ">&-"},
-        {"store " + list.string() + " -o -", kSmallFiles, ""},
-    };
-    for (const auto& [args, before, out] : cases) {
-        const Result result = Run(args, "", before, out);
-        EXPECT_EQ(result.code, 2) << args;
-        EXPECT_EQ(result.err, "stepchain: standard output: cannot write: " +
-                                  std::string(out.empty() ? "File too large" : "Bad file descriptor") + "\n");
-    }
+    const Result result = Run("store " + File("list.stepchain", Long("W0")).string() + " -o -", "", kSmallFiles);
+    EXPECT_EQ(result.code, 2);
+    EXPECT_EQ(result.err, "stepchain: standard output: cannot write: File too large\n");
 }
 
 TEST_F(Tool, InPlaceWritesNothingUnlessEveryListCanBeWritten)
@@ -78,27 +70,32 @@ TEST_F(Tool, InPlaceWritesNothingUnlessEveryListCanBeWritten)
     EXPECT_FALSE(TemporaryLeft());
 }
 
-// The tool stops on the FIFO, the second of three lists, until the test
-// has read it; meanwhile the third becomes a folder, which cannot be replaced.
+// The tool reads the FIFO, the second of three lists, makes the new bytes
+// of the others beside them, writes the first and stops on the FIFO until
+// the test reads it; meanwhile the third becomes a folder, which cannot be
+// replaced.
+// The FIFO is used with a time limit: a tool that stopped early fails the
+// test instead of hanging it.
 TEST_F(Tool, InPlaceTellsWhichListsWereWrittenWhenALateWriteFails)
 {
     const fs::path first = File("first.stepchain", kW0);
     const fs::path fifo = m_dir / "fifo";
     const fs::path third = File("third.stepchain", kW0);
+    File("long", Long("W0"));
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const pid_t tool = Start({"rename", "W0", "W9", first, fifo, third, "--in-place"});
-    WriteFile(fifo, Long("W0"));
-    std::ifstream written(fifo, std::ios::binary);
+    const std::string fifoAt = " " + fifo.string() + " ";
+    EXPECT_EQ(std::system(("timeout 10 cp " + (m_dir / "long").string() + fifoAt).c_str()), 0);
+    EXPECT_TRUE(Await([&] { return ReadFile(first) == kW9; }));
     fs::remove(third);
     fs::create_directory(third);
-    std::ostringstream bytes;
-    bytes << written.rdbuf();
+    EXPECT_EQ(std::system(("timeout 10 cat" + fifoAt + ">" + (m_dir / "got").string()).c_str()), 0);
     EXPECT_EQ(WEXITSTATUS(Wait(tool)), 2);
     EXPECT_EQ(ReadFile(m_dir / "stderr"), "stepchain: " + third.string() +
                                               ": cannot replace: Is a directory; written: " + first.string() + ", " +
                                               fifo.string() + "; not written: " + third.string() + "\n");
     EXPECT_EQ(ReadFile(first), kW9);
-    EXPECT_EQ(bytes.str(), Long("W9"));
+    EXPECT_EQ(ReadFile(m_dir / "got"), Long("W9"));
     EXPECT_FALSE(TemporaryLeft());
 }
 
@@ -150,9 +147,7 @@ TEST_F(Tool, SignalsRemoveTheTemporaryFile)
         const int held = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
         ASSERT_EQ(::flock(held, LOCK_EX), 0);
         const pid_t tool = Start({"store", in, "-o", target});
-        for (int tries = 0; tries < 10000 && !TemporaryLeft(); ++tries)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        ASSERT_TRUE(TemporaryLeft());
+        ASSERT_TRUE(Await([&] { return TemporaryLeft(); }));
         ::kill(tool, signal);
         const int status = Wait(tool);
         ::close(held);
