@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -66,21 +65,15 @@ protected:
         return {WEXITSTATUS(status), ReadFile(m_dir / "stdout"), ReadFile(m_dir / "stderr")};
     }
 
-    // Starts the tool without waiting; its output goes to the files stdout and stderr.
-    pid_t Start(std::vector<std::string> args)
+    // Starts the tool with the arguments (quoted for the shell) without
+    // waiting; its output goes to the files stdout and stderr.
+    pid_t Start(const std::string& args)
     {
-        args.insert(args.begin(), STEPCHAIN_TOOL);
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, (m_dir / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, (m_dir / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const std::string command =
+            "exec " + m_tool + " " + args + " >" + (m_dir / "stdout").string() + " 2>" + (m_dir / "stderr").string();
+        const char* argv[] = {"sh", "-c", command.c_str(), nullptr};
         pid_t pid = -1;
-        EXPECT_EQ(posix_spawn(&pid, STEPCHAIN_TOOL, &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
+        EXPECT_EQ(posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ), 0);
         return pid;
     }
 

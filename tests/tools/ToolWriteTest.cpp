@@ -83,7 +83,7 @@ TEST_F(Tool, InPlaceTellsWhichListsWereWrittenWhenALateWriteFails)
     const fs::path third = File("third.stepchain", kW0);
     File("long", Long("W0"));
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const pid_t tool = Start({"rename", "W0", "W9", first, fifo, third, "--in-place"});
+    const pid_t tool = Start("rename W0 W9 " + first.string() + " " + fifo.string() + " " + third.string() + " --in-place");
     const std::string fifoAt = " " + fifo.string() + " ";
     EXPECT_EQ(std::system(("timeout 10 cp " + (m_dir / "long").string() + fifoAt).c_str()), 0);
     EXPECT_TRUE(Await([&] { return ReadFile(first) == kW9; }));
@@ -115,8 +115,8 @@ TEST_F(Tool, RunsOnTheSameListsWaitForEachOther)
         held.push_back(::open(list.c_str(), O_RDONLY | O_CLOEXEC));
         ASSERT_EQ(::flock(held.back(), LOCK_EX), 0);
     }
-    const pid_t first = Start({"rename", "W0", "W1", a, b, "--in-place"});
-    const pid_t second = Start({"rename", "X0", "X1", b, a, "--in-place"});
+    const pid_t first = Start("rename W0 W1 " + a.string() + " " + b.string() + " --in-place");
+    const pid_t second = Start("rename X0 X1 " + b.string() + " " + a.string() + " --in-place");
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     for (const pid_t run : {first, second}) {
         siginfo_t info{};
@@ -146,7 +146,7 @@ TEST_F(Tool, SignalsRemoveTheTemporaryFile)
         const fs::path target = File("target.stepchain", kW0);
         const int held = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
         ASSERT_EQ(::flock(held, LOCK_EX), 0);
-        const pid_t tool = Start({"store", in, "-o", target});
+        const pid_t tool = Start("store " + in.string() + " -o " + target.string());
         ASSERT_TRUE(Await([&] { return TemporaryLeft(); }));
         ::kill(tool, signal);
         const int status = Wait(tool);
