@@ -3,12 +3,9 @@
 // reference host's property window as the host's grid.
 #include <dlfcn.h>
 
-#include <QComboBox>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTableView>
 #include <QTemporaryDir>
-#include <QTest>
 #include <memory>
 #include <sstream>
 
@@ -16,7 +13,6 @@
 #include "core/CStepchainData.h"
 #include "core/Cp932.h"
 #include "core/SpecExport.h"
-#include "core/Texts.h"
 #include "host/IPWObject.h"
 #include "host/IPWProperty.h"
 #include "host/PluginEntry.h"
@@ -36,7 +32,6 @@ public:
     {
         if (msg != hostmsg::CAPTION_WANTED)
             return FakeHost::OnMessage(msg, wParam, lParam);
-        received.push_back(msg);
         captionName = *reinterpret_cast<const std::string*>(wParam);
         captionType = *reinterpret_cast<const std::string*>(lParam);
         return captionAnswer;
@@ -69,12 +64,15 @@ void Fill(CStepchainData& list, int count)
 }
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
-
 QString Hex(const std::string& bytes) { return QString::fromStdString(ToHex(bytes)); }
 
-// The row of an empty list, or of none.
-const QString kEmptySpec = Utf8("    <tr>\n        <td>\n            押下時アクション\n        </td>\n"
-                                "        <td >\n            未設定\n　　　　</td>\n    </tr>\n");
+std::unique_ptr<CStepchainData> Loaded(const std::string& bytes)
+{
+    auto list = std::make_unique<CStepchainData>();
+    CArchive ar(bytes);
+    list->Serialize(ar);
+    return list;
+}
 
 }
 
@@ -86,26 +84,23 @@ private slots:
     void init();
     void cleanup();
 
-    void answersItsTypeKey();
-    void drawsNameAndCaption();
+    void answersItsTypeAndDrawsItsRow();
     void setValueAsksTheOwner();
-    void worksWithoutAValueList();
+    void operationsWithAndWithoutAList();
     void editsThroughItsButton_data();
     void editsThroughItsButton();
-    void storesAndLoadsByteExactly();
-    void exportsItsSpecificationRow();
     void buttonLetsGoOfItsProperty_data();
     void buttonLetsGoOfItsProperty();
     void buttonIsMadeAgainInANewWindow();
-    void hostMayDropThePropertyWhileTheEditorRuns();
-    void hostMayCloseItsWindowWhileTheEditorRuns();
+    void hostMayTakeAwayWhatTheEditorWasOpenedFrom_data();
+    void hostMayTakeAwayWhatTheEditorWasOpenedFrom();
     void unloadingTakesTheButtonAway();
 
 private:
     IPWProperty* Make(CStepchainData* value, IPWObject* owner = nullptr, int context = 0);
     // The property's row in the grid, with its button laid over it.
     QPushButton* Show(IPWProperty* property);
-    QString Cell(int column) const;
+    QString Cell(int column) const { return m_window->Grid()->item(0, column)->text(); }
 
     QTemporaryDir m_settings;
     void* m_module = nullptr;
@@ -163,34 +158,22 @@ QPushButton* PluginTest::Show(IPWProperty* property)
     return ButtonWithText(m_window.get(), Utf8("設定"));
 }
 
-QString PluginTest::Cell(int column) const
-{
-    const QTableWidgetItem* item = m_window->Grid()->item(0, column);
-    return item != nullptr ? item->text() : QString();
-}
-
-void PluginTest::answersItsTypeKey()
+void PluginTest::answersItsTypeAndDrawsItsRow()
 {
     QCOMPARE(m_getType(), "STEPCHAIN");
-    CStepchainData value;
-    IPWProperty* property = Make(&value);
-    QVERIFY(property != nullptr);
-    QCOMPARE(property->GetType(), "STEPCHAIN");
-    QVERIFY(property->GetName() == kName);
-    QCOMPARE(property->GetValue(), static_cast<void*>(&value));
-    QVERIFY(property->GetWorkValue() != nullptr && property->GetWorkValue() != &value);
-}
-
-void PluginTest::drawsNameAndCaption()
-{
-    // The host's answer to caption wanted, the actions, the caption.
-    const std::tuple<int, int, QString> cases[] = {{1, 0, Utf8("(未設定)")}, {1, 3, Utf8("(3件設定済)")}, {0, 3, {}}};
+    // The host's answer to caption wanted, the actions (-1: no list at all), the caption.
+    const std::tuple<int, int, QString> cases[] = {
+        {1, 0, Utf8("(未設定)")}, {1, 3, Utf8("(3件設定済)")}, {0, 3, {}}, {1, -1, {}}};
     for (const auto& [answer, actions, caption] : cases) {
         m_host->captionAnswer = answer;
         CStepchainData value;
         Fill(value, actions);
+        IPWProperty* property = Make(actions < 0 ? nullptr : &value);
+        QCOMPARE(property->GetType(), "STEPCHAIN");
+        QVERIFY(property->GetName() == kName);
+        QVERIFY(property->GetWorkValue() != nullptr && property->GetWorkValue() != &value);
         m_window->Clear();
-        m_window->AddProperty(Make(&value));
+        m_window->AddProperty(property);
         QCOMPARE(Cell(0), Utf8("押下時アクション"));
         QCOMPARE(Cell(1), caption);
         QCOMPARE(m_window->Grid()->item(0, 1)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
@@ -223,48 +206,46 @@ void PluginTest::setValueAsksTheOwner()
     }
 }
 
-// A property made without a list draws no caption, stores an empty list,
-// reads and drops a stored one, exports the empty row and opens no editor.
-void PluginTest::worksWithoutAValueList()
+// A property made without a list (the host's value is missing) stores and
+// exports an empty list, reads and drops a stored one, and changes nothing.
+void PluginTest::operationsWithAndWithoutAList()
 {
-    Owner owner;
-    IPWProperty* property = Make(nullptr, &owner);
-    QVERIFY(property->GetValue() == nullptr);
-    QCOMPARE(property->GetLimit(), 0u);
-    property->SetLimit(0x24);
-    QCOMPARE(property->GetLimit(), 0u);
-    property->SetOwnerObj(&owner);
+    const std::string sample = FileBytes(STEPCHAIN_EXAMPLES "/mixed.stepchain");
+    for (const bool hasList : {true, false}) {
+        Owner owner;
+        m_notified = 0;
+        CStepchainData value;
+        IPWProperty* property = Make(hasList ? &value : nullptr, &owner);
+        property->SetOwnerObj(&owner);
+        QCOMPARE(property->GetValue(), hasList ? static_cast<void*>(&value) : nullptr);
+        CArchive loading(sample + "XY");
+        property->Serialize(loading);
+        QCOMPARE(loading.GetRemaining(), size_t{2});
+        const std::string stored = hasList ? sample : std::string("\0\0", 2);
+        QCOMPARE(Hex(StoredBytes(*property)), Hex(stored));
 
-    CArchive stored;
-    property->Serialize(stored);
-    QCOMPARE(Hex(stored.GetStored()), Hex(std::string("\0\0", 2)));
-    CStepchainData three;
-    Fill(three, 3);
-    CArchive loading(StoredBytes(three) + "XY");
-    property->Serialize(loading);
-    QCOMPARE(loading.GetRemaining(), size_t{2});
+        auto same = Loaded(stored);
+        QCOMPARE(property->CompareProperties(same.get()), 1);
+        QCOMPARE(property->CompareProperties(nullptr), hasList ? 0 : 1);
+        same->AddSC(same->CreateSC(SC_REFSH));
+        QCOMPARE(property->CompareProperties(same.get()), 0);
+        QCOMPARE(property->SetValue(same.get(), 1), hasList ? 1 : 0);
+        QCOMPARE(owner.changed, hasList ? 1 : 0);
+        QCOMPARE(m_notified, hasList ? 1 : 0);
 
+        property->SetLimit(0x24);
+        QCOMPARE(property->GetLimit(), hasList ? 0x24u : 0u);
+        std::ostringstream spec;
+        property->ExportSpec(spec);
+        CStepchainData empty;
+        QVERIFY(spec.str() == ExportPropertySpec(hasList ? value : empty, kName));
+        QVERIFY(property->ExportSpecKeyword() == (hasList ? value.ExportSpecKeyword() : ""));
+    }
+    // The row of an empty list, or of none.
     CStepchainData empty;
-    QCOMPARE(property->CompareProperties(&empty), 1);
-    QCOMPARE(property->CompareProperties(nullptr), 1);
-    QCOMPARE(property->CompareProperties(&three), 0);
-    QCOMPARE(property->SetValue(&three, 1), 0);
-    QCOMPARE(three.GetCount(), size_t{3});
-    std::ostringstream spec;
-    property->ExportSpec(spec);
-    QCOMPARE(QString::fromStdString(spec.str()), kEmptySpec);
-    QVERIFY(property->ExportSpecKeyword().empty());
-
-    QPushButton* button = Show(property);
-    QVERIFY(button != nullptr);
-    QCOMPARE(Cell(1), QString());
-    bool opened = false;
-    WhenModal([&](QWidget*) { opened = true; });
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCoreApplication::processEvents();
-    QVERIFY(!opened);
-    QCOMPARE(owner.changed, 0);
-    QCOMPARE(m_notified, 0);
+    QCOMPARE(QString::fromStdString(ExportPropertySpec(empty, kName)),
+             Utf8("    <tr>\n        <td>\n            押下時アクション\n        </td>\n"
+                  "        <td >\n            未設定\n　　　　</td>\n    </tr>\n"));
 }
 
 void PluginTest::editsThroughItsButton_data()
@@ -283,10 +264,7 @@ void PluginTest::editsThroughItsButton()
     CStepchainData value;
     Fill(value, 2);
     const std::string before = StoredBytes(value);
-    QSettings profile("VESKAROLIN", "Panelwright");
-    profile.remove("Settings/StepchainDlg");
-    IPWProperty* property = Make(&value, &owner);
-    QPushButton* button = Show(property);
+    QPushButton* button = Show(Make(&value, &owner));
     QVERIFY(button != nullptr && button->isVisible());
     QCOMPARE(button->width(), 48);
     const QRect cell = m_window->Grid()->visualRect(m_window->Grid()->model()->index(0, 1));
@@ -296,19 +274,9 @@ void PluginTest::editsThroughItsButton()
 
     bool driven = false;
     WhenModal([&](QWidget* editor) {
-        auto* grid = editor->findChild<QTableView*>();
-        auto* kinds = editor->findChild<QComboBox*>();
-        QVERIFY(grid != nullptr && kinds != nullptr);
-        const QModelIndex newRow = grid->model()->index(2, 1);
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(newRow).center());
-        const int end = kinds->findText(Utf8("アクション終了"));
-        QVERIFY(end >= 0 && kinds->isVisible());
-        kinds->setCurrentIndex(end);
-        emit kinds->activated(end);
-        QCOMPARE(grid->model()->rowCount(), 4);
-        QPushButton* close = ButtonWithText(editor, confirm ? Utf8("OK") : Utf8("キャンセル"));
-        QVERIFY(close != nullptr);
-        QTest::mouseClick(close, Qt::LeftButton);
+        ChooseKind(editor, 2, "アクション終了");
+        QCOMPARE(editor->findChild<QTableView*>()->model()->rowCount(), 4);
+        Click(editor, confirm ? Utf8("OK") : Utf8("キャンセル"));
         driven = true;
     });
     QTest::mouseClick(button, Qt::LeftButton);
@@ -317,66 +285,30 @@ void PluginTest::editsThroughItsButton()
     if (confirm) {
         QCOMPARE(value.GetCount(), size_t{3});
         QCOMPARE(value.GetAt(2)->GetActionType(), int(SC_ACTIONEXIT));
-        QCOMPARE(Cell(1), Utf8("(3件設定済)"));
     } else {
         QCOMPARE(Hex(StoredBytes(value)), Hex(before));
-        QCOMPARE(Cell(1), Utf8("(2件設定済)"));
     }
+    QCOMPARE(Cell(1), confirm ? Utf8("(3件設定済)") : Utf8("(2件設定済)"));
     QCOMPARE(owner.changed, confirm ? 1 : 0);
     QCOMPARE(m_notified, confirm ? 1 : 0);
-    // The editor keeps its placement in the module's profile either way.
-    QCOMPARE(profile.value("Settings/StepchainDlg").toByteArray().size(), 44);
-}
-
-void PluginTest::storesAndLoadsByteExactly()
-{
-    const std::string bytes = FileBytes(STEPCHAIN_EXAMPLES "/mixed.stepchain");
-    CStepchainData value;
-    IPWProperty* property = Make(&value);
-    CArchive loading(bytes);
-    property->Serialize(loading);
-    QCOMPARE(loading.GetRemaining(), size_t{0});
-    QVERIFY(value.GetCount() > 0);
-    CArchive storing;
-    property->Serialize(storing);
-    QCOMPARE(Hex(storing.GetStored()), Hex(bytes));
-
-    CStepchainData own;
-    CArchive again(bytes);
-    own.Serialize(again);
-    QCOMPARE(property->CompareProperties(&own), 1);
-    own.AddSC(own.CreateSC(SC_REFSH));
-    QCOMPARE(property->CompareProperties(&own), 0);
-}
-
-void PluginTest::exportsItsSpecificationRow()
-{
-    CStepchainData value;
-    IPWProperty* property = Make(&value);
-    for (int actions : {0, 1}) {
-        Fill(value, actions);
-        std::ostringstream spec;
-        property->ExportSpec(spec);
-        QCOMPARE(QString::fromStdString(spec.str()),
-                 actions == 0 ? kEmptySpec : QString::fromStdString(ExportPropertySpec(value, kName)));
-        QCOMPARE(QString::fromStdString(property->ExportSpecKeyword()), QString(actions == 0 ? "" : ":"));
-    }
 }
 
 void PluginTest::buttonLetsGoOfItsProperty_data()
 {
-    QTest::addColumn<bool>("destroyed");
-    QTest::newRow("property destroyed") << true;
-    QTest::newRow("edit ended") << false;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("property destroyed") << "destroyed";
+    QTest::newRow("edit ended") << "ended";
+    QTest::newRow("property without a list") << "no list";
 }
 
-// A click on the shared button after its property went, or after the edit
-// ended, opens nothing.
+// A click on the shared button after its property went, after the edit
+// ended, or for a property without a list, opens nothing.
 void PluginTest::buttonLetsGoOfItsProperty()
 {
-    QFETCH(bool, destroyed);
+    QFETCH(QString, how);
     CStepchainData value;
-    std::unique_ptr<IPWProperty> property(m_create(1, nullptr, kName.c_str(), 0, 0, &value, "", 0, 0, 0, 0, ""));
+    std::unique_ptr<IPWProperty> property(
+        m_create(1, nullptr, kName.c_str(), 0, 0, how == "no list" ? nullptr : &value, "", 0, 0, 0, 0, ""));
     // The host's grid has the row, but the window does not manage it: the
     // test decides when the edit ends.
     m_window->Grid()->insertRow(0);
@@ -386,9 +318,9 @@ void PluginTest::buttonLetsGoOfItsProperty()
     property->BeginEdit();
     QPointer<QPushButton> button = ButtonWithText(m_window.get(), Utf8("設定"));
     QVERIFY(!button.isNull() && button->isVisible());
-    if (destroyed) {
+    if (how == "destroyed")
         property.reset();
-    } else {
+    if (how == "ended") {
         property->EndEdit();
         QVERIFY(!button->isVisible());
     }
@@ -399,66 +331,64 @@ void PluginTest::buttonLetsGoOfItsProperty()
     QVERIFY(!opened);
 }
 
+// The host shows the property in a new window, the old one still open: the
+// button is made again in the new window; closing the old one takes the old
+// button with it.
 void PluginTest::buttonIsMadeAgainInANewWindow()
 {
     CStepchainData value;
     IPWProperty* property = Make(&value);
     QPointer<QPushButton> first = Show(property);
     QVERIFY(!first.isNull());
-    m_window.reset();
-    QVERIFY(first.isNull());
-
-    m_window = std::make_unique<PropertyWindow>();
+    std::unique_ptr<PropertyWindow> old = std::exchange(m_window, std::make_unique<PropertyWindow>());
     m_window->resize(480, 200);
     QPushButton* second = Show(property);
     QVERIFY(second != nullptr && second->isVisible());
     bool opened = false;
     WhenModal([&](QWidget* editor) {
         opened = true;
-        QTest::mouseClick(ButtonWithText(editor, Utf8("キャンセル")), Qt::LeftButton);
+        Click(editor, Utf8("キャンセル"));
     });
     QTest::mouseClick(second, Qt::LeftButton);
     QVERIFY(opened);
+    old.reset();
+    QVERIFY(first.isNull());
 }
 
-// The host lets go of the property while the user is still in the editor;
-// the list (the host's) stays. Confirming then changes the list, but tells
-// nobody and writes into no grid.
-void PluginTest::hostMayDropThePropertyWhileTheEditorRuns()
+void PluginTest::hostMayTakeAwayWhatTheEditorWasOpenedFrom_data()
 {
-    Owner owner;
-    CStepchainData value;
-    IPWProperty* property = Make(&value, &owner);
-    QPushButton* button = Show(property);
-    QVERIFY(button != nullptr);
-    WhenModal([&](QWidget* editor) {
-        m_window->Clear();
-        m_properties.clear();
-        QTest::mouseClick(ButtonWithText(editor, Utf8("OK")), Qt::LeftButton);
-    });
-    QTest::mouseClick(button, Qt::LeftButton);
-    QVERIFY(m_properties.empty());
-    QCOMPARE(owner.changed, 0);
-    QCOMPARE(m_notified, 0);
+    QTest::addColumn<bool>("closeWindow");
+    QTest::newRow("property dropped, then OK") << false;
+    QTest::newRow("window closed") << true;
 }
 
-// The host's window goes, and with it the button and the editor opened from it.
-void PluginTest::hostMayCloseItsWindowWhileTheEditorRuns()
+// While the user is still in the editor the host lets go of the property,
+// or closes its window and with it the button and the editor. The list (the
+// host's) stays; confirming then tells nobody and writes into no grid.
+void PluginTest::hostMayTakeAwayWhatTheEditorWasOpenedFrom()
 {
+    QFETCH(bool, closeWindow);
     Owner owner;
     CStepchainData value;
     Fill(value, 1);
     QPushButton* button = Show(Make(&value, &owner));
     QVERIFY(button != nullptr);
     bool driven = false;
-    WhenModal([&](QWidget*) {
-        m_window.reset();
+    WhenModal([&](QWidget* editor) {
+        if (closeWindow) {
+            m_window.reset();
+        } else {
+            m_window->Clear();
+            m_properties.clear();
+            Click(editor, Utf8("OK"));
+        }
         driven = true;
     });
     QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(driven);
     QCOMPARE(value.GetCount(), size_t{1});
     QCOMPARE(owner.changed, 0);
+    QCOMPARE(m_notified, 0);
 }
 
 void PluginTest::unloadingTakesTheButtonAway()

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/CStepchainData.h"
+#include "tools/ListBuilder.h"
 
 extern char** environ;
 
@@ -56,33 +55,25 @@ protected:
 
     // Runs the tool with the arguments (quoted for the shell) after the shell
     // commands `before` (such as a ulimit, or a pipe into the tool's standard
-    // input); `out` redirects standard output when given.
-    Result Run(const std::string& args, const std::string& input = "", const std::string& before = "",
-               const std::string& out = "")
+    // input).
+    Result Run(const std::string& args, const std::string& input = "", const std::string& before = "")
     {
         const std::string in = before.ends_with('|') ? "" : " <" + File("stdin", input).string();
-        const std::string command = before + " " + m_tool + " " + args + in + " " +
-                                    (out.empty() ? ">" + (m_dir / "stdout").string() : out) + " 2>" +
-                                    (m_dir / "stderr").string();
+        const std::string command =
+            before + " " + m_tool + " " + args + in + " >" + (m_dir / "stdout").string() + " 2>" + (m_dir / "stderr").string();
         const int status = std::system(command.c_str());
         return {WEXITSTATUS(status), ReadFile(m_dir / "stdout"), ReadFile(m_dir / "stderr")};
     }
 
-    // Starts the tool without waiting; its output goes to the files stdout and stderr.
-    pid_t Start(std::vector<std::string> args)
+    // Starts the tool with the arguments (quoted for the shell) without
+    // waiting; its output goes to the files stdout and stderr.
+    pid_t Start(const std::string& args)
     {
-        args.insert(args.begin(), STEPCHAIN_TOOL);
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, (m_dir / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, (m_dir / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const std::string command =
+            "exec " + m_tool + " " + args + " >" + (m_dir / "stdout").string() + " 2>" + (m_dir / "stderr").string();
+        const char* argv[] = {"sh", "-c", command.c_str(), nullptr};
         pid_t pid = -1;
-        EXPECT_EQ(posix_spawn(&pid, STEPCHAIN_TOOL, &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
+        EXPECT_EQ(posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ), 0);
         return pid;
     }
 
@@ -101,7 +92,7 @@ protected:
         return status;
     }
 
-    // Whether a temporary file of the tool is left in the test's directory.
+    // Whether a temporary file of the tool is in the test's directory.
     bool TemporaryLeft() const
     {
         for (const auto& entry : fs::directory_iterator(m_dir)) {
@@ -111,17 +102,14 @@ protected:
         return false;
     }
 
+    // Waits up to 10 s for `done` to hold; whether it does.
+    static bool Await(const std::function<bool()>& done)
+    {
+        for (int tries = 0; tries < 10000 && !done(); ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return done();
+    }
+
     fs::path m_dir;
     std::string m_tool = STEPCHAIN_TOOL;
 };
-
-// One action of every kind, with default settings, as the archive stores it.
-inline std::string EveryKindStored()
-{
-    CStepchainData list;
-    for (int type = 0; type < SC_TYPE_COUNT; ++type)
-        list.AddSC(list.CreateSC(type));
-    CArchive ar;
-    list.Serialize(ar);
-    return ar.GetStored();
-}

@@ -1,5 +1,6 @@
-// What each command gives on the sample lists, and the tool in Git.
-#include "core/CStepchainData.h"
+// What each command gives on lists, and the tool in Git.
+#include "actions/CSCActionLink.h"
+#include "actions/CSCKeypad.h"
 #include "support/Bytes.h"
 #include "tools/ToolFixture.h"
 
@@ -54,15 +55,16 @@ int CheckSchema(const std::string& expected, const std::vector<fs::path>& files)
 // writes, and gives every command what the binary list gives.
 TEST_F(Tool, TextFormStandsForTheBinaryList)
 {
+    const std::string every = Stored([](CStepchainData& l) {
+        for (int type = 0; type < SC_TYPE_COUNT; ++type)
+            l.AddSC(l.CreateSC(type));
+    });
     std::vector<fs::path> dumps;
     for (const std::string name : {"flow", "calc", "mixed", "every"}) {
-        const std::string bytes = name == "every" ? EveryKindStored() : ReadFile(kExamples + "/" + name + ".stepchain");
-        const fs::path list = File(name + ".stepchain", bytes);
+        const fs::path list = File(name + ".stepchain", name == "every" ? every : ReadFile(kExamples + "/" + name + ".stepchain"));
         const fs::path text = m_dir / (name + ".json");
-        const fs::path built = m_dir / "built";
-        EXPECT_EQ(Run("dump - -o " + text.string(), bytes).code, 0);
-        EXPECT_EQ(Run("build " + text.string() + " -o " + built.string()).code, 0);
-        EXPECT_EQ(ToHex(ReadFile(built)), ToHex(Run("store " + list.string() + " -o -").out)) << name;
+        EXPECT_EQ(Run("dump - -o " + text.string(), ReadFile(list)).code, 0);
+        EXPECT_EQ(ToHex(Run("build " + text.string() + " -o -").out), ToHex(Run("store " + list.string() + " -o -").out));
         for (const std::string command : {"script --mode 1 --owner Btn1", "show", "spec --raw"}) {
             const std::string host = " --host " + kExamples + "/host.json";
             const Result fromBinary = Run(command + " " + list.string() + host);
@@ -81,6 +83,125 @@ TEST_F(Tool, TextFormStandsForTheBinaryList)
         EXPECT_EQ(Run("build " + refused.back().string() + " -o -").code, 2) << actions;
     }
     EXPECT_EQ(CheckSchema("invalid", refused), 0);
+}
+
+// An invalid row says why under it; a warning is a row of its own, and
+// leaves the exit code alone when no row is invalid.
+TEST_F(Tool, CheckSaysWhyUnderTheRowAndWarnsAfterIt)
+{
+    const fs::path list = File("list.stepchain", Stored([](CStepchainData& l) {
+                                   SetValue(l, "", "");
+                                   Label(l, "Exit");
+                               }));
+    const Result check = Run("check " + list.string());
+    EXPECT_EQ(check.code, 1);
+    const std::string at = list.string() + ": row ";
+    EXPECT_EQ(check.out, at + "1: 値セット: !入力にエラーがあります\n"
+                              "  - the destination is empty / 代入先が未入力です\n"
+                              "  - the value to set is empty / セット値が未入力です\n" +
+                             at + "2: warning: ラベル: the label 'Exit' is the same as the exit label "
+                                  "_[NAME]_[EVENT]_Exit that ends the event's code / "
+                                  "ラベル'Exit'はイベントの終了ラベル_[NAME]_[EVENT]_Exitと同じです\n");
+    EXPECT_EQ(Run("check " + File("warned.stepchain", Stored([](CStepchainData& l) { Label(l, "Exit"); })).string()).code, 0);
+}
+
+TEST_F(Tool, DiffShowsRowsAddedRemovedMovedAndChanged)
+{
+    const fs::path a = File("a.stepchain", Stored([](CStepchainData& l) {
+                                SetValue(l, "W0", "1");
+                                Label(l, "A");
+                                SetValue(l, "W2", "3");
+                                Label(l, "B");
+                            }));
+    const fs::path b = File("b.stepchain", Stored([](CStepchainData& l) {
+                                Label(l, "A");
+                                SetValue(l, "W0", "1");
+                                SetValue(l, "W2", "3");
+                                Label(l, "完了");
+                                l.AddSC(l.CreateSC(SC_REFSH));
+                            }));
+    const Result result = Run("diff " + a.string() + " " + b.string());
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.out, "moved A1 → B2: 値セット: W0へ1を書込み\n"
+                          "changed A4 → B4: ラベル\n  - 分岐先ラベル:'B'\n  + 分岐先ラベル:'完了'\n"
+                          "added B5: 描画更新\n");
+    EXPECT_TRUE(Run("diff " + b.string() + " " + a.string()).out.ends_with("removed A5: 描画更新\n"));
+    const Result same = Run("diff - " + a.string(), ReadFile(a));
+    EXPECT_EQ(same.code, 0);
+    EXPECT_EQ(same.out, "");
+}
+
+// Lists that differ throughout are paired up as well as a bounded search
+// finds, and the output says so.
+TEST_F(Tool, DiffSaysWhenRowsMayNotBePairedUpBest)
+{
+    const auto rows = [](bool labels) {
+        return Stored([&](CStepchainData& l) {
+            for (int row = 0; row < 600; ++row) {
+                if (labels)
+                    Label(l, "A" + std::to_string(row));
+                else
+                    l.AddSC(l.CreateSC(SC_REFSH));
+            }
+        });
+    };
+    const Result result = Run("diff " + File("a", rows(true)).string() + " " + File("b", rows(false)).string());
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.out.starts_with("note: the lists differ in too many rows to pair them all up; some rows shown "
+                                       "as removed and added may be equal, moved or changed ones\nremoved A1: ラベル: "))
+        << result.out.substr(0, 300);
+}
+
+// Two lists that name W0 and one that does not: a dry run tells each change
+// and writes nothing; in place writes the lists that change, and only them.
+TEST_F(Tool, RenameTellsAndWritesTheListsThatChange)
+{
+    const std::string w0 = Stored([](CStepchainData& l) { SetValue(l, "W0", "1"); });
+    const std::string w9 = Stored([](CStepchainData& l) { SetValue(l, "W9", "1"); });
+    const fs::path first = File("first.stepchain", w0);
+    const fs::path second = File("second.stepchain", Stored([](CStepchainData& l) {
+                                     Label(l, "A");
+                                     SetValue(l, "W1", "W0");
+                                 }));
+    const std::string otherBytes = Stored([](CStepchainData& l) { SetValue(l, "W10", "W1"); });
+    const fs::path other = File("other.stepchain", otherBytes);
+    const std::string lists = first.string() + " " + second.string() + " " + other.string();
+    EXPECT_EQ(ToHex(Run("rename " + first.string() + " W0 W9 -o -").out), ToHex(w9));
+    const Result dry = Run("rename W0 W9 " + lists + " --dry-run");
+    EXPECT_EQ(dry.code, 0);
+    EXPECT_EQ(dry.out, first.string() + ": row 1: 値セット: 'W0' → 'W9'\n" + second.string() +
+                           ": row 2: 値セット: 'W0' → 'W9'\n2 of 3 lists would change; nothing written\n");
+    EXPECT_EQ(ReadFile(first), w0);
+
+    const auto untouched = fs::last_write_time(other);
+    const Result result = Run("rename W0 W9 " + lists + " --in-place");
+    EXPECT_EQ(result.code, 0);
+    EXPECT_TRUE(result.out.ends_with("\n2 of 3 lists changed and written\n")) << result.out;
+    EXPECT_EQ(ReadFile(first), w9);
+    EXPECT_EQ(ReadFile(second), Stored([](CStepchainData& l) {
+                  Label(l, "A");
+                  SetValue(l, "W1", "W9");
+              }));
+    EXPECT_EQ(ReadFile(other), otherBytes);
+    EXPECT_EQ(fs::last_write_time(other), untouched);
+}
+
+// A device prefix renames every name on the device, links included.
+TEST_F(Tool, RenameOfADeviceReachesLinksAndHiddenSettings)
+{
+    const fs::path device = File("device.stepchain", Stored([](CStepchainData& l) {
+                                     SetValue(l, "PLC1.D0", "5");
+                                     Add<CSCActionLink>(l, SC_ACTIONLINK).m_target = "PLC1!Btn1!Push";
+                                     auto& keypad = Add<CSCKeypad>(l, SC_KEYPAD);
+                                     keypad.UseActLink = 1;
+                                     keypad.ActLink = "PLC1";
+                                 }));
+    const std::string at = device.string() + ": row ";
+    EXPECT_EQ(Run("rename '*PLC1' PLC2 " + device.string() + " --dry-run").out,
+              at + "1: 値セット: 'PLC1.D0' → 'PLC2.D0'\n" + at +
+                  "2: アクションリンク: アクションリンクの設定:'PLC1!Btn1' → アクションリンクの設定:'PLC2!Btn1'\n" + at +
+                  "3: キーパッド呼出: settings not shown in the caption changed\n"
+                  "1 of 1 list would change; nothing written\n");
 }
 
 // The set-up that the README gives: Git shows a list's rows, as `show`

@@ -3,7 +3,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
-#include "tools/ListBuilder.h"
 #include "tools/ToolFixture.h"
 
 namespace {
@@ -25,32 +24,13 @@ std::string Long(const std::string& name)
 // 1024 bytes) that makes a longer write fail instead of stopping the tool.
 const std::string kSmallFiles = "trap '' XFSZ; ulimit -f 8;";
 
-TEST_F(Tool, MinusIsStandardOutputForEveryCommandThatWrites)
-{
-    const std::string text = Run("dump " + File("list.stepchain", kW0).string()).out;
-    File("list.json", text);
-    const std::string cases[][2] = {
-        {"store list.stepchain -o -", kW0},           {"merge-limit list.stepchain --limit 0 -o -", kW0},
-        {"rename list.stepchain W0 W9 -o -", kW9},    {"dump list.stepchain -o -", text},
-        {"build list.json -o -", kW0},
-    };
-    for (const auto& [command, expected] : cases) {
-        const Result result = Run(command, "", "cd " + m_dir.string() + " &&");
-        EXPECT_EQ(result.code, 0) << command << ": " << result.err;
-        EXPECT_EQ(ToHex(result.out), ToHex(expected)) << command;
-    }
-    EXPECT_FALSE(fs::exists(m_dir / "-"));
-}
-
 // Each script runs in the test's folder, with the tool as $T and the lists
 // w0 and w9, and succeeds when the tool wrote as it should.
 TEST_F(Tool, TargetsAreWrittenWhereTheyLead)
 {
     const std::pair<const char*, std::string> cases[] = {
         {"FIFO written into, kept", "mkfifo t && { timeout 10 cat t >got & } && timeout 10 $T store w9 -o t && wait && test -p t && cmp got w9"},
-        {"link followed, kept", "cp w0 real && ln -s real t && $T store w9 -o t && test -L t && cmp real w9"},
-        {"link to a file not there yet", "ln -s later t && $T store w9 -o t && test -L t && cmp later w9"},
-        {"in place through a link", "cp w0 real && ln -s real t && $T rename W0 W9 t --in-place && test -L t && cmp real w9"},
+        {"link followed, kept", "cp w0 real && ln -s real t && $T rename W0 W9 t --in-place && test -L t && cmp real w9"},
         // Neither the bits of a new file (0644 after the usual umask) nor those of the temporary one (0600).
         {"mode and owner kept", "cp w0 t && chmod 640 t && { [ $(id -u) != 0 ] || chown 4321:8765 t; } && "
                                 "$T store w9 -o t && cmp t w9 && [ $(stat -c %a t) = 640 ] && "
@@ -58,7 +38,6 @@ TEST_F(Tool, TargetsAreWrittenWhereTheyLead)
         {"new file under the umask", "umask 027 && $T store w9 -o t && cmp t w9 && [ $(stat -c %a t) = 640 ]"},
         {"hard links all show the new list", "cp w0 t && ln t t2 && $T store w9 -o t && cmp t2 w9 && "
                                              "[ $(stat -c %i:%h t) = $(stat -c %i t2):2 ]"},
-        {"longest legal name", "$T store w9 -o " + std::string(245, 'n') + ".stepchain && cmp n*.stepchain w9"},
     };
     for (const auto& [name, script] : cases) {
         fs::remove_all(m_dir);
@@ -74,17 +53,9 @@ TEST_F(Tool, TargetsAreWrittenWhereTheyLead)
 
 TEST_F(Tool, FailedWritesToStandardOutputAreTold)
 {
-    const fs::path list = File("list.stepchain", Long("W0"));
-    const std::string cases[][3] = {
-        {"script " + list.string(), "", ">&-"},
-        {"store " + list.string() + " -o -", kSmallFiles, ""},
-    };
-    for (const auto& [args, before, out] : cases) {
-        const Result result = Run(args, "", before, out);
-        EXPECT_EQ(result.code, 2) << args;
-        EXPECT_EQ(result.err, "stepchain: standard output: cannot write: " +
-                                  std::string(out.empty() ? "File too large" : "Bad file descriptor") + "\n");
-    }
+    const Result result = Run("store " + File("list.stepchain", Long("W0")).string() + " -o -", "", kSmallFiles);
+    EXPECT_EQ(result.code, 2);
+    EXPECT_EQ(result.err, "stepchain: standard output: cannot write: File too large\n");
 }
 
 TEST_F(Tool, InPlaceWritesNothingUnlessEveryListCanBeWritten)
@@ -99,27 +70,32 @@ TEST_F(Tool, InPlaceWritesNothingUnlessEveryListCanBeWritten)
     EXPECT_FALSE(TemporaryLeft());
 }
 
-// The tool stops on the FIFO, the second of three lists, until the test
-// has read it; meanwhile the third becomes a folder, which cannot be replaced.
+// The tool reads the FIFO, the second of three lists, makes the new bytes
+// of the others beside them, writes the first and stops on the FIFO until
+// the test reads it; meanwhile the third becomes a folder, which cannot be
+// replaced.
+// The FIFO is used with a time limit: a tool that stopped early fails the
+// test instead of hanging it.
 TEST_F(Tool, InPlaceTellsWhichListsWereWrittenWhenALateWriteFails)
 {
     const fs::path first = File("first.stepchain", kW0);
     const fs::path fifo = m_dir / "fifo";
     const fs::path third = File("third.stepchain", kW0);
+    File("long", Long("W0"));
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const pid_t tool = Start({"rename", "W0", "W9", first, fifo, third, "--in-place"});
-    WriteFile(fifo, Long("W0"));
-    std::ifstream written(fifo, std::ios::binary);
+    const pid_t tool = Start("rename W0 W9 " + first.string() + " " + fifo.string() + " " + third.string() + " --in-place");
+    const std::string fifoAt = " " + fifo.string() + " ";
+    EXPECT_EQ(std::system(("timeout 10 cp " + (m_dir / "long").string() + fifoAt).c_str()), 0);
+    EXPECT_TRUE(Await([&] { return ReadFile(first) == kW9; }));
     fs::remove(third);
     fs::create_directory(third);
-    std::ostringstream bytes;
-    bytes << written.rdbuf();
+    EXPECT_EQ(std::system(("timeout 10 cat" + fifoAt + ">" + (m_dir / "got").string()).c_str()), 0);
     EXPECT_EQ(WEXITSTATUS(Wait(tool)), 2);
     EXPECT_EQ(ReadFile(m_dir / "stderr"), "stepchain: " + third.string() +
                                               ": cannot replace: Is a directory; written: " + first.string() + ", " +
                                               fifo.string() + "; not written: " + third.string() + "\n");
     EXPECT_EQ(ReadFile(first), kW9);
-    EXPECT_EQ(bytes.str(), Long("W9"));
+    EXPECT_EQ(ReadFile(m_dir / "got"), Long("W9"));
     EXPECT_FALSE(TemporaryLeft());
 }
 
@@ -139,8 +115,8 @@ TEST_F(Tool, RunsOnTheSameListsWaitForEachOther)
         held.push_back(::open(list.c_str(), O_RDONLY | O_CLOEXEC));
         ASSERT_EQ(::flock(held.back(), LOCK_EX), 0);
     }
-    const pid_t first = Start({"rename", "W0", "W1", a, b, "--in-place"});
-    const pid_t second = Start({"rename", "X0", "X1", b, a, "--in-place"});
+    const pid_t first = Start("rename W0 W1 " + a.string() + " " + b.string() + " --in-place");
+    const pid_t second = Start("rename X0 X1 " + b.string() + " " + a.string() + " --in-place");
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     for (const pid_t run : {first, second}) {
         siginfo_t info{};
@@ -170,10 +146,8 @@ TEST_F(Tool, SignalsRemoveTheTemporaryFile)
         const fs::path target = File("target.stepchain", kW0);
         const int held = ::open(target.c_str(), O_RDONLY | O_CLOEXEC);
         ASSERT_EQ(::flock(held, LOCK_EX), 0);
-        const pid_t tool = Start({"store", in, "-o", target});
-        for (int tries = 0; tries < 10000 && !TemporaryLeft(); ++tries)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        ASSERT_TRUE(TemporaryLeft());
+        const pid_t tool = Start("store " + in.string() + " -o " + target.string());
+        ASSERT_TRUE(Await([&] { return TemporaryLeft(); }));
         ::kill(tool, signal);
         const int status = Wait(tool);
         ::close(held);
