@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -75,35 +74,4 @@ DialogRun Run(IStepchain* action, const std::function<void(D&)>& drive, bool ok 
         run.outcome = (run.refused ? QStringList(run.messages.begin(), run.messages.end()).join('|') : "kept") +
                       (StoredBytes(*action) == before ? "" : " (changed)");
     return run;
-}
-
-// The dialog's title and each operand field as "filter/m_refuseNumber/m_kindMask",
-// the filter being the code its "▼" asks the host's picker with (the host
-// cancels; the field must stay as it was). Then the first field picks `choice`
-// and cancels (the action's bytes must stay) and picks it again with OK.
-template <class D>
-QString Fields(IStepchain* action, std::initializer_list<OperandEdit* const D::*> fields, const char* choice)
-{
-    UiTestHost host;
-    QString shown;
-    Run<D>(action, [&](D& d) {
-        shown = d.windowTitle();
-        for (OperandEdit* const D::*member : fields) {
-            OperandEdit* field = d.*member;
-            const QString before = field->Edit()->text();
-            field->PickButton()->click();
-            shown += QString(" %1/%2/%3")
-                         .arg(field->Edit()->text() == before ? host.pickerFilter : 0xFFFFFFFF)
-                         .arg(field->Edit()->m_refuseNumber)
-                         .arg(field->Edit()->m_kindMask);
-        }
-    }, false);
-    host.pickerAnswer = 1;
-    host.pickerChoice = choice;
-    for (bool ok : {false, true}) {
-        const DialogRun run = Run<D>(action, [&](D& d) { (d.**fields.begin())->PickButton()->click(); }, ok);
-        if (run.result != (ok ? IDOK : IDCANCEL) || (!ok && run.outcome != "kept"))
-            shown += ok ? " (OK failed)" : " (cancel changed the action)";
-    }
-    return shown;
 }

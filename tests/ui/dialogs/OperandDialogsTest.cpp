@@ -1,0 +1,253 @@
+#include "DialogDrive.h"
+#include "actions/CSCBranch.h"
+#include "actions/CSCCalc.h"
+#include "actions/CSCCalcTime.h"
+#include "actions/CSCLabel.h"
+#include "actions/CSCOpe.h"
+#include "actions/CSCSetGraphMem.h"
+#include "ui/dialogs/CSCBranchDlg.h"
+#include "ui/dialogs/CSCCalcDlg.h"
+#include "ui/dialogs/CSCCalcTimeDlg.h"
+#include "ui/dialogs/CSCOpeDlg.h"
+#include "ui/dialogs/CSCSetGraphMemDlg.h"
+
+namespace {
+// Each widget enabled (1) or not.
+QString Enabled(std::initializer_list<QWidget*> widgets)
+{
+    QString s;
+    for (QWidget* w : widgets)
+        s += w->isEnabled() ? '1' : '0';
+    return s;
+}
+
+// Auto-repeat, acceleration, beep, upper and its ▼, lower and its ▼, wrap.
+QString Enabled(CSCCalcDlg& d)
+{
+    return Enabled({d.m_repeat.m_autoRepeat, d.m_repeat.m_accelerate, d.m_repeat.m_beep, d.m_upper->Edit(),
+                    d.m_upper->PickButton(), d.m_lower->Edit(), d.m_lower->PickButton(), d.m_wrap});
+}
+
+// A branch on W0 followed by the label L1 that it jumps to.
+struct Branch : Listed<CSCBranch> {
+    explicit Branch(int32_t condition) : Listed(SC_BRANCH)
+    {
+        auto* label = static_cast<CSCLabel*>(list.CreateSC(SC_LABEL));
+        label->m_name = action->Label = "L1";
+        list.AddSC(label);
+        action->Condition = condition;
+        action->Subject.m_name = "W0";
+    }
+};
+}
+
+class OperandDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // At opening ("+": a repeat box shows checked) and after a click on each of
+    // the two boxes (a disabled box ignores it). Limit bit 0x01 shows both boxes clear.
+    void calcEnabling()
+    {
+        const struct {
+            DWORD autoRepeat, rangeCheck, limit;
+            const char* shown;
+        } rows[] = {{0, 0, 0, "10000000 11111111"}, {1, 1, 0, "11111111+ 10000000"}, {1, 1, 1, "00011111 00000000"},
+                    {1, 0, 0xFFFE, "11100000+ 10011111"}};
+        for (const auto& row : rows) {
+            Listed<CSCCalc> a(SC_CALC);
+            a.action->AutoRepeat = a.action->Accelerate = row.autoRepeat;
+            a.action->RangeCheck = row.rangeCheck;
+            QString shown;
+            Run<CSCCalcDlg>(a.action, [&](CSCCalcDlg& d) {
+                const bool checked = d.m_repeat.m_autoRepeat->isChecked() || d.m_repeat.m_accelerate->isChecked();
+                shown = Enabled(d) + (checked ? "+ " : " ");
+                QTest::mouseClick(d.m_repeat.m_autoRepeat, Qt::LeftButton, {}, QPoint(4, 4));
+                QTest::mouseClick(d.m_rangeCheck, Qt::LeftButton, {}, QPoint(4, 4));
+                shown += Enabled(d);
+            }, false, row.limit);
+            QCOMPARE(shown, U(row.shown));
+        }
+    }
+
+    // Every box is cleared and every field typed before OK; after the caption,
+    // acceleration, beep, upper, lower and wrap, which were 1 1 U L 1.
+    // Switches stored outside 0 and 1 are written as 0 or 1.
+    void calcOk()
+    {
+        const struct {
+            bool repeat, range;
+            const char* stored;
+        } rows[] = {{false, false, "W1に#-2を加算 1 1 U L 1"},
+                    {true, false, "W1に#-2を加算:オートリピート 0 0 U L 1"},
+                    {false, true, "W1に#-2を加算上下限チェックあり -9～9  1 1 9 -9 0"}};
+        for (const auto& row : rows) {
+            Listed<CSCCalc> a(SC_CALC);
+            CSCCalc& c = *a.action;
+            c.Upper.m_name = "U";
+            c.Lower.m_name = "L";
+            c.Accelerate = c.Beep = c.Wrap = 1;
+            const DialogRun run = Run<CSCCalcDlg>(a.action, [&](CSCCalcDlg& d) {
+                Type(d.m_dest, "#W1");
+                Type(d.m_delta, "##-2");
+                Type(d.m_upper, "#9");
+                Type(d.m_lower, "-9");
+                d.m_repeat.m_autoRepeat->setChecked(row.repeat);
+                d.m_rangeCheck->setChecked(row.range);
+                for (QCheckBox* box : {d.m_repeat.m_accelerate, d.m_repeat.m_beep, d.m_wrap})
+                    box->setChecked(false);
+            });
+            QCOMPARE(run.outcome + QString::asprintf(" %u %u %s %s %u", c.Accelerate, c.Beep, c.Upper.m_name.c_str(),
+                                                     c.Lower.m_name.c_str(), c.Wrap),
+                     U(row.stored));
+        }
+        Listed<CSCCalc> a(SC_CALC);
+        CSCCalc& c = *a.action;
+        std::tie(c.AutoRepeat, c.Accelerate, c.RangeCheck, c.Wrap) = std::make_tuple(1, 3, 2, 5);
+        QCOMPARE(Run<CSCCalcDlg>(a.action, [](CSCCalcDlg&) {}).result, IDOK);
+        QCOMPARE(QString::asprintf("%u %u %u", c.Accelerate, c.RangeCheck, c.Wrap), QString("0 1 1"));
+    }
+
+    // The limit time follows its box and keeps its names while the box is
+    // clear; the auto-repeat boxes are those of add/subtract.
+    void calcTimeOk()
+    {
+        for (const bool limitTime : {false, true}) {
+            Listed<CSCCalcTime> a(SC_CALCTIME);
+            a.action->LimitHour.m_name = "LH";
+            a.action->LimitMinute.m_name = "LM";
+            const DialogRun run = Run<CSCCalcTimeDlg>(a.action, [&](CSCCalcTimeDlg& d) {
+                Type(d.m_hour, "H");
+                Type(d.m_minute, "#M");
+                Type(d.m_delta, "#-15");
+                d.m_timeLimit->setChecked(limitTime);
+                QCOMPARE(d.m_limitHour->isEnabled() + d.m_limitMinute->isEnabled(), limitTime ? 2 : 0);
+                Type(d.m_limitHour, "#23");
+                Type(d.m_limitMinute, "59");
+                d.m_repeat.m_autoRepeat->setChecked(true);
+                d.m_repeat.m_accelerate->setChecked(true);
+            });
+            QCOMPARE(run.outcome, U("時 (H):分(M)を-15(分)加算オートリピートあり[加速あり]") + (limitTime ? U(":制限 23時59分") : ""));
+            QCOMPARE(a.action->LimitHour.m_name + a.action->LimitMinute.m_name, std::string(limitTime ? "2359" : "LHLM"));
+        }
+    }
+
+    // The stored operator selects its entry; OK writes the entry chosen, or
+    // -1 (none chosen) for a stored value outside the table.
+    void opeOperators()
+    {
+        const struct {
+            int32_t stored, chosen;  // chosen -2: left as opened
+            const char* shown;
+        } rows[] = {{4, -2, "余り W0 = W1 % 3\n 4"}, {7, -2, " !入力にエラーがあります -1"}, {0, 3, "＋ W0 = W1 / 3\n 3"}};
+        for (const auto& row : rows) {
+            Listed<CSCOpe> a(SC_OPE);
+            a.action->Operator = row.stored;
+            QString shown;
+            const DialogRun run = Run<CSCOpeDlg>(a.action, [&](CSCOpeDlg& d) {
+                for (int i = 0; row.stored == 0 && i < d.m_operator->count(); ++i)
+                    QCOMPARE(d.m_operator->itemText(i), U("＋ － × ÷ 余り").split(' ')[i]);
+                shown = d.m_operator->currentText();
+                Type(d.m_result, "#W0");
+                Type(d.m_left, "W1");
+                Type(d.m_right, "#3");
+                if (row.chosen != -2)
+                    d.m_operator->setCurrentIndex(row.chosen);
+            });
+            QCOMPARE(shown + ' ' + run.outcome + ' ' + QString::number(a.action->Operator), U(row.shown));
+        }
+    }
+
+    // Every field starts enabled; the operand fields follow the condition
+    // (typed, then chosen) only once it changes; the "▼" buttons never do.
+    void branchEnabling()
+    {
+        const struct {
+            int32_t stored;
+            const char* typed;
+            int chosen;           // -1: none
+            const char* enabled;  // the two fields, the two ▼
+        } rows[] = {{0, "", -1, "1111"}, {1, "", 0, "0011"}, {1, "abc", -1, "0011"}, {0, "不一致", -1, "1111"}};
+        for (const auto& row : rows) {
+            Branch b(row.stored);
+            QString enabled = QString::number(row.stored);
+            Run<CSCBranchDlg>(b.action, [&](CSCBranchDlg& d) {
+                if (*row.typed)
+                    d.m_condition->setEditText(U(row.typed));
+                if (row.chosen >= 0)
+                    d.m_condition->setCurrentIndex(row.chosen);
+                enabled += Enabled({d.m_subject->Edit(), d.m_reference->Edit(), d.m_subject->PickButton(),
+                                    d.m_reference->PickButton()});
+            }, false);
+            QCOMPARE(enabled, QString::number(row.stored) + row.enabled);
+        }
+    }
+
+    // The caption and operands OK stores (operands cleared when unconditional),
+    // or the message that keeps the dialog open and the action unchanged.
+    // A label left untouched keeps its bytes, even those the field cannot show.
+    void branchOk()
+    {
+        const char* const choose = "条件を一覧から選択してください";
+        const char* const control = "ラベル名に改行、復帰、タブは使用できません";
+        const struct {
+            int32_t stored;
+            const char *condition, *label, *outcome;  // condition "": as opened
+        } rows[] = {
+            {1, "以上", "L1", "条件\tW0 >= #5　を満たすときラベル L1に分岐\nW0#5"},
+            {2, "無条件", "L1", "ラベル\tL1 に分岐\n"},
+            {4, "", "L2", "条件\tW0 != #5　を満たすときラベル L2に分岐\n !分岐先ラベル未定義W0#5"},
+            {1, "一", "L1", choose}, {5, "", "L1", choose},
+            {1, "", "L\t1", control}, {1, "", "L\n1", control}, {1, "", "L\r1", control},
+            {1, "", "L\u00e91", "次の文字は使用できません: \u00e9"},
+        };
+        for (const auto& row : rows) {
+            Branch b(row.stored);
+            const DialogRun run = Run<CSCBranchDlg>(b.action, [&](CSCBranchDlg& d) {
+                if (*row.condition)
+                    d.m_condition->setEditText(U(row.condition));
+                Type(d.m_reference, "#5");
+                d.m_label->setText(U(row.label));
+            });
+            const std::string operands = run.result == IDOK ? b.action->Subject.m_name + b.action->Reference.m_name : "";
+            QCOMPARE(run.outcome + QString::fromStdString(operands), U(row.outcome));
+        }
+        Branch b(1);
+        b.action->Label = std::string("L\t\x81", 3);
+        QCOMPARE(Run<CSCBranchDlg>(b.action, [](CSCBranchDlg&) {}).result, IDOK);
+        QCOMPARE(ToHex(b.action->Label), ToHex(std::string("L\t\x81", 3)));
+    }
+
+    // The access names the last field and makes it a destination when
+    // reading (a number is refused then); a stored access other than read
+    // opens and is written as a write.
+    void graphMemAccess()
+    {
+        const struct {
+            int32_t stored, chosen;  // chosen -1: left as opened
+            const char *value, *shown;
+        } rows[] = {{1, -1, "W0", "読み出し先1 GR1[位置指定:#3]W0 に読み出し\n1"},
+                    {0, 1, "W0", "読み出し先1 GR1[位置指定:#3]W0 に読み出し\n1"},
+                    {5, -1, "W0", "セット値0 GR1[位置指定:#3]W0 を書き込み\n0"},
+                    {0, 1, "5", "読み出し先1 代入先のメモリーに数値は指定できません0"}};
+        for (const auto& row : rows) {
+            UiTestHost host;
+            host.memories = {{"GR1", 1}, {"W0", 0}};
+            Listed<CSCSetGraphMem> a(SC_SETGRAPHMEM);
+            a.action->Access = row.stored;
+            a.action->Value.m_name = row.value;
+            QString shown;
+            const DialogRun run = Run<CSCSetGraphMemDlg>(a.action, [&](CSCSetGraphMemDlg& d) {
+                if (row.chosen >= 0)
+                    d.m_access->setCurrentIndex(row.chosen);
+                shown = d.m_valueLabel->text() + QString::number(d.m_value->Edit()->m_refuseNumber) + ' ';
+                Type(d.m_graphMem, "GR1");
+                Type(d.m_position, "#3");
+            });
+            QCOMPARE(shown + run.outcome + QString::number(a.action->Access), U(row.shown));
+        }
+    }
+};
+
+UI_TEST_CLASS(OperandDialogsTest);
+
+#include "OperandDialogsTest.moc"

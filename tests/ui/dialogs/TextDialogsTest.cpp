@@ -1,0 +1,299 @@
+#include "DialogDrive.h"
+#include "actions/CSCActionLink.h"
+#include "actions/CSCCall.h"
+#include "actions/CSCComm.h"
+#include "actions/CSCLabel.h"
+#include "actions/CSCPassPage.h"
+#include "ui/CSCLabelDlg.h"
+#include "ui/PageNumber.h"
+#include "ui/dialogs/CSCActionLinkDlg.h"
+#include "ui/dialogs/CSCCallDlg.h"
+#include "ui/dialogs/CSCCommDlg.h"
+#include "ui/dialogs/CSCPassPageDlg.h"
+
+namespace {
+const std::vector<std::string> kRoutines{"INIT", Sj("MAIN:主処理"), "BAD\x81"};
+
+// A host that fills the array but does not answer the query: its entries do not count.
+class SilentHost : public UiTestHost {
+public:
+    intptr_t OnMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam) override
+    {
+        if (msg == hostmsg::FEATURE_QUERY && lParam != 0)
+            *reinterpret_cast<std::vector<std::string>*>(lParam) = kRoutines;
+        return msg == hostmsg::FEATURE_QUERY ? 0 : UiTestHost::OnMessage(msg, wParam, lParam);
+    }
+};
+
+struct PassPage : Listed<CSCPassPage> {
+    PassPage(int32_t jump, const std::string& password, int32_t keypad) : Listed(SC_PASSPAGE)
+    {
+        action->m_jumpPage = jump;
+        action->m_password = password;
+        action->m_keypadPage = keypad;
+    }
+};
+
+struct Comm : Listed<CSCComm> {
+    Comm(int contentKind, const QString& content, int nodeKind) : Listed(SC_COMM)
+    {
+        action->ContentKind = contentKind;
+        action->Content.m_name = Sj(content.toStdString());
+        action->Content.m_kind = nodeKind;
+    }
+};
+
+std::vector<QString> Messages(const QString& message)
+{
+    return message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{message};
+}
+}
+
+class TextDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    // What OK makes of a typed name (null: left as loaded): the bytes stored,
+    // or a refusal that keeps the dialog open and the name as it was.
+    void labelNames()
+    {
+        const QString control = U("ラベル名に改行、復帰、タブは使用できません");
+        const std::string stored("A\tB\x81", 4);
+        const struct {
+            QString typed;
+            std::string stored;
+            QString message;
+        } rows[] = {{U(" 終了 2"), Sj(" 終了 2"), ""}, {"", "", ""}, {{}, stored, ""}, {"A\tB", stored, control},
+                    {"A\nB", stored, control}, {"A\rB", stored, control},
+                    {U("A😀é"), stored, U("次の文字は使用できません: 😀é")}};
+        for (const auto& row : rows) {
+            Listed<CSCLabel> a(SC_LABEL);
+            a.action->m_name = stored;
+            const DialogRun run = Run<CSCLabelDlg>(a.action, [&](CSCLabelDlg& d) {
+                if (!row.typed.isNull())
+                    d.NameEdit()->setText(row.typed);
+            });
+            QCOMPARE(ToHex(a.action->m_name), ToHex(row.stored));
+            QCOMPARE(run.messages, Messages(row.message));
+            QCOMPARE(run.refused, !row.message.isEmpty());
+        }
+    }
+
+    // The routines offered are the host's, none when it does not answer.
+    void callListsTheHostsRoutines()
+    {
+        for (const bool answers : {true, false}) {
+            std::unique_ptr<UiTestHost> host = answers ? std::make_unique<UiTestHost>() : std::make_unique<SilentHost>();
+            host->features["WIZ_MODULEREGST"] = kRoutines;
+            Listed<CSCCall> call(SC_CALL);
+            call.action->m_routine = "SUB9:old";
+            QStringList seen;
+            Run<CSCCallDlg>(call.action, [&](CSCCallDlg& d) {
+                for (int i = 0; i < d.RoutineBox()->count(); ++i)
+                    seen << d.RoutineBox()->itemText(i);
+                seen << d.RoutineBox()->currentText();
+            }, false);
+            QCOMPARE(seen.join('|'), answers ? U("INIT|MAIN:主処理|BAD?|SUB9:old") : "SUB9:old");
+        }
+    }
+
+    // OK with an entry picked or a text typed (null: left as loaded): the
+    // stored bytes, and the refusal that keeps the routine as it was.
+    void callOk()
+    {
+        const QString control = U("サブルーチン名に改行、復帰、タブは使用できません");
+        const std::string stored = "OLD\t\x81";
+        const struct {
+            int pick;  // entry index, -1 to type
+            QString typed;
+            std::string stored;
+            QString message;
+        } rows[] = {{2, {}, "BAD\x81", ""}, {-1, U("計算 1"), Sj("計算 1"), ""}, {-1, {}, stored, ""},
+                    {-1, "A\tB", stored, control}, {-1, "A\nB", stored, control}, {-1, "A\rB", stored, control},
+                    {-1, U("A😀"), stored, U("次の文字は使用できません: 😀")}};
+        for (const auto& row : rows) {
+            UiTestHost host;
+            host.features["WIZ_MODULEREGST"] = kRoutines;
+            Listed<CSCCall> call(SC_CALL);
+            call.action->m_routine = stored;
+            const DialogRun run = Run<CSCCallDlg>(call.action, [&](CSCCallDlg& d) {
+                if (row.pick >= 0)
+                    d.RoutineBox()->setCurrentIndex(row.pick);
+                else if (!row.typed.isNull())
+                    d.RoutineBox()->setEditText(row.typed);
+            });
+            QCOMPARE(ToHex(call.action->m_routine), ToHex(row.stored));
+            QCOMPARE(run.messages, Messages(row.message));
+        }
+    }
+
+    // "選択" with the chooser cancelled or answering, then OK or cancel: what
+    // the read-only edit shows (never the part after the last "!"), and what
+    // the action keeps.
+    void actionLinkChoose()
+    {
+        const struct {
+            const char* target;
+            int answer;
+            bool ok;
+            const char *shown, *stored, *outcome;
+        } rows[] = {{"", 1, true, " PLC1!Btn2", "PLC1!Btn2!Push", "アクションリンクの設定:'PLC1!Btn2'"},
+                    {"A!B!C", 1, false, "A!B PLC1!Btn2", "A!B!C", "kept"},
+                    {"A!B!C", 0, true, "A!B A!B", "A!B!C", "アクションリンクの設定:'A!B'"}};
+        for (const auto& row : rows) {
+            UiTestHost host;
+            host.linkAnswer = row.answer;
+            host.linkChoice = "PLC1!Btn2!Push";
+            Listed<CSCActionLink> a(SC_ACTIONLINK);
+            a.action->m_target = row.target;
+            a.action->m_savedTarget = "PLC9!Btn!Kept";
+            QString shown;
+            const DialogRun run = Run<CSCActionLinkDlg>(a.action, [&](CSCActionLinkDlg& d) {
+                QVERIFY(d.TargetEdit()->isReadOnly());
+                shown = d.TargetEdit()->text() + ' ';
+                d.ChooseButton()->click();
+                shown += d.TargetEdit()->text();
+            }, row.ok);
+            QCOMPARE(shown + ' ' + QString::fromStdString(host.linkStart + ' ' + a.action->m_target + ' ' +
+                                                          a.action->m_savedTarget) + ' ' + run.outcome,
+                     U(row.shown) + ' ' + row.target + ' ' + row.stored + " PLC9!Btn!Kept " + U(row.outcome));
+        }
+    }
+
+    // What typing leaves in the password, jump page and keypad page edits:
+    // digits only, the password eight at most.
+    void passPageTyping()
+    {
+        PassPage pass(0, "", 0);
+        QString left;
+        Run<CSCPassPageDlg>(pass.action, [&](CSCPassPageDlg& d) {
+            for (auto [edit, keys] : {std::pair{d.PasswordEdit(), "123456789"}, {d.PasswordEdit(), "1a-2 3"},
+                                      {d.JumpPageEdit(), "-5x6"}}) {
+                edit->clear();
+                QTest::keyClicks(edit, keys);
+                left += edit->text() + ' ';
+            }
+        }, false);
+        QCOMPARE(left, QString("12345678 123 56 "));
+    }
+
+    // OK with texts in the jump, password and keypad edits (null keeps the
+    // loaded text): the stored action and caption, or a refusal that leaves the
+    // action as it was.
+    void passPageOk()
+    {
+        const QString range = ui::PageNumberRefused();
+        const QString keep;
+        const struct {
+            int storedJump;
+            const char* storedPassword;
+            QStringList typed;
+            int jump;
+            const char* password;
+            int keypad;
+            QString outcome;
+        } rows[] = {
+            {0, "9", {"007", "12345678", "0003"}, 7, "12345678", 3, U("ページ7へ移動:パスワードﾞ '12345678'[キーパッド ページ3に配置]")},
+            {5, "1", {"", keep, ""}, 0, "1", 0, U("!入力にエラーがあります")},
+            {0, "", {"2147483648", "", "1"}, 0, "", 4, range},
+            {0, "", {"1", "", "99999999999"}, 0, "", 4, range},
+            {-5, "", {keep, "", "1"}, -5, "", 4, range},
+            {1, "123456789", {keep, keep, "1"}, 1, "123456789", 4, U("パスワードは8文字以内の数字で指定してください")},
+        };
+        for (const auto& row : rows) {
+            PassPage pass(row.storedJump, row.storedPassword, 4);
+            const DialogRun run = Run<CSCPassPageDlg>(pass.action, [&](CSCPassPageDlg& d) {
+                QLineEdit* edits[] = {d.JumpPageEdit(), d.PasswordEdit(), d.KeypadPageEdit()};
+                for (int i = 0; i < 3; ++i) {
+                    if (!row.typed[i].isNull())
+                        edits[i]->setText(row.typed[i]);
+                }
+            });
+            QCOMPARE(run.outcome, row.outcome);
+            QCOMPARE(ToHex(StoredBytes(*pass.action)), ToHex(StoredBytes(*PassPage(row.jump, row.password, row.keypad).action)));
+        }
+    }
+
+    // The content list at opening and on a change, and the script line OK writes.
+    void commContentKind()
+    {
+        const struct {
+            int stored;
+            const char* content;
+            int switchTo, shown;  // switchTo -1: left as opened
+            const char* text;
+            std::string script;
+        } rows[] = {{0, "HELLO", -1, 0, "HELLO", "\tOUTPUT $HELLO\n"},
+                    {1, "W0", -1, 1, "W0", "\tOUTPUT_N $W0\n"},
+                    {2, "", -1, 2, "", "\tOUTPUT $[NAME]_[EVENT]\n"},
+                    {-1, "HI", -1, 0, "HI", "\tOUTPUT $HI\n"},
+                    {0, "HELLO", 1, 1, "", "\tOUTPUT_N $\n"},
+                    {1, "W0", 0, 0, "W0", "\tOUTPUT $W0\n"},
+                    {1, "W0", 2, 2, "", "\tOUTPUT $[NAME]_[EVENT]\n"}};
+        for (const auto& c : rows) {
+            UiTestHost host;
+            host.memories = {{"W0", 0}};
+            Comm comm(c.stored, c.content, c.stored == 0 ? 3 : 0);
+            const DialogRun run = Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) {
+                if (c.switchTo >= 0)
+                    d.contentKind->setCurrentIndex(c.switchTo);
+                CVXMemEditSC* edit = d.content->Edit();
+                QCOMPARE(d.contentKind->currentIndex(), c.shown);
+                QCOMPARE(edit->text(), QString(c.text));
+                QCOMPARE(edit->isEnabled(), c.shown != 2);
+                QCOMPARE(d.content->PickButton()->isEnabled(), c.shown == 1);
+                QCOMPARE(edit->m_noCheck, c.shown == 1 ? 0 : 1);
+                QCOMPARE(c.shown == 1 ? edit->m_kindMask : 3, 3u);
+            });
+            QCOMPARE(run.result, IDOK);
+            QCOMPARE(comm.action->ContentKind * 10 + comm.action->Content.m_kind, c.shown * 10 + (c.shown == 0 ? 3 : 0));
+            QCOMPARE(ToHex(comm.action->ExportStr("", nullptr)), ToHex(c.script));
+        }
+    }
+
+    // A message goes into the script as typed; a memory value is a name or a constant.
+    void commTyped()
+    {
+        const QString kanji16 = U("漢").repeated(16);
+        const struct {
+            int kind;
+            QString typed, outcome;
+        } rows[] = {{0, kanji16, U("メッセージを出力:'%1'").arg(kanji16)},
+                    {0, kanji16 + U("漢"), U("メッセージ長さは32バイト以下に設定してください")},
+                    {0, "#5", U("メッセージを出力:'#5'")},
+                    {0, "A\tB", U("メッセージに改行、復帰、タブは使用できません")},
+                    {1, "#5", U("メモリー値を出力:#5")}};
+        for (const auto& c : rows) {
+            Comm comm(c.kind, "OLD", c.kind == 0 ? 3 : 0);
+            QCOMPARE(Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) { d.content->Edit()->setText(c.typed); }).outcome,
+                     c.outcome);
+        }
+    }
+
+    // The memory's kind follows the name the field finally holds, picked or typed.
+    void commMemoryKind()
+    {
+        const struct {
+            bool pick;
+            const char *typed, *name;
+            int kind;
+        } rows[] = {{true, "", "TXT1", 2}, {true, "W0", "W0", 0}, {false, "TXT1", "TXT1", 2}};
+        for (const auto& c : rows) {
+            UiTestHost host;
+            host.memories = {{"W0", 0}, {"W9", 0}, {"TXT1", 2}};
+            host.pickerAnswer = 1;
+            host.pickerChoice = "TXT1[TEXT]";
+            Comm comm(1, "W9", 0);
+            Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) {
+                if (c.pick)
+                    d.content->PickButton()->click();
+                if (*c.typed != 0)
+                    TypeInto(d.content->Edit(), c.typed, d.OkButton());
+            });
+            QCOMPARE(ToHex(StoredBytes(*comm.action)), ToHex(StoredBytes(*Comm(1, c.name, c.kind).action)));
+        }
+    }
+};
+
+UI_TEST_CLASS(TextDialogsTest);
+
+#include "TextDialogsTest.moc"
