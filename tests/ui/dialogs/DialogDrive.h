@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,15 @@ struct Listed {
 inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 inline QString Caption(IStepchain* action) { return ui::FromCp932(action->GetCaption()); }
 inline void Type(OperandEdit* field, const QString& text) { field->Edit()->setText(text); }
+
+// Each widget enabled (1) or not; with `shown`, shown (1) or not.
+inline QString Flags(std::initializer_list<QWidget*> widgets, bool shown = false)
+{
+    QString s;
+    for (QWidget* w : widgets)
+        s += (shown ? w->isVisibleTo(w->window()) : w->isEnabled()) ? '1' : '0';
+    return s;
+}
 
 // Types `text` over the field's text and moves on to `next`, as a user leaving it.
 inline void TypeInto(QLineEdit* edit, const QString& text, QWidget* next)

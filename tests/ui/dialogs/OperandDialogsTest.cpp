@@ -12,19 +12,10 @@
 #include "ui/dialogs/CSCSetGraphMemDlg.h"
 
 namespace {
-// Each widget enabled (1) or not.
-QString Enabled(std::initializer_list<QWidget*> widgets)
-{
-    QString s;
-    for (QWidget* w : widgets)
-        s += w->isEnabled() ? '1' : '0';
-    return s;
-}
-
 // Auto-repeat, acceleration, beep, upper and its ▼, lower and its ▼, wrap.
 QString Enabled(CSCCalcDlg& d)
 {
-    return Enabled({d.m_repeat.m_autoRepeat, d.m_repeat.m_accelerate, d.m_repeat.m_beep, d.m_upper->Edit(),
+    return Flags({d.m_repeat.m_autoRepeat, d.m_repeat.m_accelerate, d.m_repeat.m_beep, d.m_upper->Edit(),
                     d.m_upper->PickButton(), d.m_lower->Edit(), d.m_lower->PickButton(), d.m_wrap});
 }
 
@@ -48,24 +39,21 @@ private slots:
     // the two boxes (a disabled box ignores it). Limit bit 0x01 shows both boxes clear.
     void calcEnabling()
     {
-        const struct {
-            DWORD autoRepeat, rangeCheck, limit;
-            const char* shown;
-        } rows[] = {{0, 0, 0, "10000000 11111111"}, {1, 1, 0, "11111111+ 10000000"}, {1, 1, 1, "00011111 00000000"},
-                    {1, 0, 0xFFFE, "11100000+ 10011111"}};
-        for (const auto& row : rows) {
+        for (const auto& [autoRepeat, rangeCheck, limit, shown] : Rows<DWORD, DWORD, DWORD, const char*>{
+                 {0, 0, 0, "10000000 11111111"}, {1, 1, 0, "11111111+ 10000000"}, {1, 1, 1, "00011111 00000000"},
+                 {1, 0, 0xFFFE, "11100000+ 10011111"}}) {
             Listed<CSCCalc> a(SC_CALC);
-            a.action->AutoRepeat = a.action->Accelerate = row.autoRepeat;
-            a.action->RangeCheck = row.rangeCheck;
-            QString shown;
+            a.action->AutoRepeat = a.action->Accelerate = autoRepeat;
+            a.action->RangeCheck = rangeCheck;
+            QString seen;
             Run<CSCCalcDlg>(a.action, [&](CSCCalcDlg& d) {
                 const bool checked = d.m_repeat.m_autoRepeat->isChecked() || d.m_repeat.m_accelerate->isChecked();
-                shown = Enabled(d) + (checked ? "+ " : " ");
+                seen = Enabled(d) + (checked ? "+ " : " ");
                 QTest::mouseClick(d.m_repeat.m_autoRepeat, Qt::LeftButton, {}, QPoint(4, 4));
                 QTest::mouseClick(d.m_rangeCheck, Qt::LeftButton, {}, QPoint(4, 4));
-                shown += Enabled(d);
-            }, false, row.limit);
-            QCOMPARE(shown, U(row.shown));
+                seen += Enabled(d);
+            }, false, limit);
+            QCOMPARE(seen, QString(shown));
         }
     }
 
@@ -74,13 +62,9 @@ private slots:
     // Switches stored outside 0 and 1 are written as 0 or 1.
     void calcOk()
     {
-        const struct {
-            bool repeat, range;
-            const char* stored;
-        } rows[] = {{false, false, "W1に#-2を加算 1 1 U L 1"},
-                    {true, false, "W1に#-2を加算:オートリピート 0 0 U L 1"},
-                    {false, true, "W1に#-2を加算上下限チェックあり -9～9  1 1 9 -9 0"}};
-        for (const auto& row : rows) {
+        for (const auto& [repeat, range, stored] : Rows<bool, bool, const char*>{
+                 {false, false, "W1に#-2を加算 1 1 U L 1"}, {true, false, "W1に#-2を加算:オートリピート 0 0 U L 1"},
+                 {false, true, "W1に#-2を加算上下限チェックあり -9～9  1 1 9 -9 0"}}) {
             Listed<CSCCalc> a(SC_CALC);
             CSCCalc& c = *a.action;
             c.Upper.m_name = "U";
@@ -91,14 +75,14 @@ private slots:
                 Type(d.m_delta, "##-2");
                 Type(d.m_upper, "#9");
                 Type(d.m_lower, "-9");
-                d.m_repeat.m_autoRepeat->setChecked(row.repeat);
-                d.m_rangeCheck->setChecked(row.range);
+                d.m_repeat.m_autoRepeat->setChecked(repeat);
+                d.m_rangeCheck->setChecked(range);
                 for (QCheckBox* box : {d.m_repeat.m_accelerate, d.m_repeat.m_beep, d.m_wrap})
                     box->setChecked(false);
             });
             QCOMPARE(run.outcome + QString::asprintf(" %u %u %s %s %u", c.Accelerate, c.Beep, c.Upper.m_name.c_str(),
                                                      c.Lower.m_name.c_str(), c.Wrap),
-                     U(row.stored));
+                     U(stored));
         }
         Listed<CSCCalc> a(SC_CALC);
         CSCCalc& c = *a.action;
@@ -135,25 +119,23 @@ private slots:
     // -1 (none chosen) for a stored value outside the table.
     void opeOperators()
     {
-        const struct {
-            int32_t stored, chosen;  // chosen -2: left as opened
-            const char* shown;
-        } rows[] = {{4, -2, "余り W0 = W1 % 3\n 4"}, {7, -2, " !入力にエラーがあります -1"}, {0, 3, "＋ W0 = W1 / 3\n 3"}};
-        for (const auto& row : rows) {
+        // chosen -2: left as opened
+        for (const auto& [stored, chosen, shown] : Rows<int32_t, int32_t, const char*>{
+                 {4, -2, "余り W0 = W1 % 3\n 4"}, {7, -2, " !入力にエラーがあります -1"}, {0, 3, "＋ W0 = W1 / 3\n 3"}}) {
             Listed<CSCOpe> a(SC_OPE);
-            a.action->Operator = row.stored;
-            QString shown;
+            a.action->Operator = stored;
+            QString seen;
             const DialogRun run = Run<CSCOpeDlg>(a.action, [&](CSCOpeDlg& d) {
-                for (int i = 0; row.stored == 0 && i < d.m_operator->count(); ++i)
+                for (int i = 0; stored == 0 && i < d.m_operator->count(); ++i)
                     QCOMPARE(d.m_operator->itemText(i), U("＋ － × ÷ 余り").split(' ')[i]);
-                shown = d.m_operator->currentText();
+                seen = d.m_operator->currentText();
                 Type(d.m_result, "#W0");
                 Type(d.m_left, "W1");
                 Type(d.m_right, "#3");
-                if (row.chosen != -2)
-                    d.m_operator->setCurrentIndex(row.chosen);
+                if (chosen != -2)
+                    d.m_operator->setCurrentIndex(chosen);
             });
-            QCOMPARE(shown + ' ' + run.outcome + ' ' + QString::number(a.action->Operator), U(row.shown));
+            QCOMPARE(seen + ' ' + run.outcome + ' ' + QString::number(a.action->Operator), U(shown));
         }
     }
 
@@ -161,24 +143,20 @@ private slots:
     // (typed, then chosen) only once it changes; the "▼" buttons never do.
     void branchEnabling()
     {
-        const struct {
-            int32_t stored;
-            const char* typed;
-            int chosen;           // -1: none
-            const char* enabled;  // the two fields, the two ▼
-        } rows[] = {{0, "", -1, "1111"}, {1, "", 0, "0011"}, {1, "abc", -1, "0011"}, {0, "不一致", -1, "1111"}};
-        for (const auto& row : rows) {
-            Branch b(row.stored);
-            QString enabled = QString::number(row.stored);
+        // chosen -1: none; enabled: the two fields, the two ▼.
+        for (const auto& [stored, typed, chosen, enabled] : Rows<int32_t, const char*, int, const char*>{
+                 {0, "", -1, "1111"}, {1, "", 0, "0011"}, {1, "abc", -1, "0011"}, {0, "不一致", -1, "1111"}}) {
+            Branch b(stored);
+            QString seen = QString::number(stored);
             Run<CSCBranchDlg>(b.action, [&](CSCBranchDlg& d) {
-                if (*row.typed)
-                    d.m_condition->setEditText(U(row.typed));
-                if (row.chosen >= 0)
-                    d.m_condition->setCurrentIndex(row.chosen);
-                enabled += Enabled({d.m_subject->Edit(), d.m_reference->Edit(), d.m_subject->PickButton(),
-                                    d.m_reference->PickButton()});
+                if (*typed)
+                    d.m_condition->setEditText(U(typed));
+                if (chosen >= 0)
+                    d.m_condition->setCurrentIndex(chosen);
+                seen += Flags({d.m_subject->Edit(), d.m_reference->Edit(), d.m_subject->PickButton(),
+                               d.m_reference->PickButton()});
             }, false);
-            QCOMPARE(enabled, QString::number(row.stored) + row.enabled);
+            QCOMPARE(seen, QString::number(stored) + enabled);
         }
     }
 
@@ -189,27 +167,23 @@ private slots:
     {
         const char* const choose = "条件を一覧から選択してください";
         const char* const control = "ラベル名に改行、復帰、タブは使用できません";
-        const struct {
-            int32_t stored;
-            const char *condition, *label, *outcome;  // condition "": as opened
-        } rows[] = {
+        // condition "": as opened
+        for (const auto& [stored, condition, label, outcome] : Rows<int32_t, const char*, const char*, const char*>{
             {1, "以上", "L1", "条件\tW0 >= #5　を満たすときラベル L1に分岐\nW0#5"},
             {2, "無条件", "L1", "ラベル\tL1 に分岐\n"},
             {4, "", "L2", "条件\tW0 != #5　を満たすときラベル L2に分岐\n !分岐先ラベル未定義W0#5"},
             {1, "一", "L1", choose}, {5, "", "L1", choose},
             {1, "", "L\t1", control}, {1, "", "L\n1", control}, {1, "", "L\r1", control},
-            {1, "", "L\u00e91", "次の文字は使用できません: \u00e9"},
-        };
-        for (const auto& row : rows) {
-            Branch b(row.stored);
+            {1, "", "L\u00e91", "次の文字は使用できません: \u00e9"}}) {
+            Branch b(stored);
             const DialogRun run = Run<CSCBranchDlg>(b.action, [&](CSCBranchDlg& d) {
-                if (*row.condition)
-                    d.m_condition->setEditText(U(row.condition));
+                if (*condition)
+                    d.m_condition->setEditText(U(condition));
                 Type(d.m_reference, "#5");
-                d.m_label->setText(U(row.label));
+                d.m_label->setText(U(label));
             });
             const std::string operands = run.result == IDOK ? b.action->Subject.m_name + b.action->Reference.m_name : "";
-            QCOMPARE(run.outcome + QString::fromStdString(operands), U(row.outcome));
+            QCOMPARE(run.outcome + QString::fromStdString(operands), U(outcome));
         }
         Branch b(1);
         b.action->Label = std::string("L\t\x81", 3);
@@ -222,28 +196,26 @@ private slots:
     // opens and is written as a write.
     void graphMemAccess()
     {
-        const struct {
-            int32_t stored, chosen;  // chosen -1: left as opened
-            const char *value, *shown;
-        } rows[] = {{1, -1, "W0", "読み出し先1 GR1[位置指定:#3]W0 に読み出し\n1"},
-                    {0, 1, "W0", "読み出し先1 GR1[位置指定:#3]W0 に読み出し\n1"},
-                    {5, -1, "W0", "セット値0 GR1[位置指定:#3]W0 を書き込み\n0"},
-                    {0, 1, "5", "読み出し先1 代入先のメモリーに数値は指定できません0"}};
-        for (const auto& row : rows) {
+        // chosen -1: left as opened
+        for (const auto& [stored, chosen, value, shown] : Rows<int32_t, int32_t, const char*, const char*>{
+                 {1, -1, "W0", "読み出し先1 GR1[位置指定:#3]W0 に読み出し\n1"},
+                 {0, 1, "W0", "読み出し先1 GR1[位置指定:#3]W0 に読み出し\n1"},
+                 {5, -1, "W0", "セット値0 GR1[位置指定:#3]W0 を書き込み\n0"},
+                 {0, 1, "5", "読み出し先1 代入先のメモリーに数値は指定できません0"}}) {
             UiTestHost host;
             host.memories = {{"GR1", 1}, {"W0", 0}};
             Listed<CSCSetGraphMem> a(SC_SETGRAPHMEM);
-            a.action->Access = row.stored;
-            a.action->Value.m_name = row.value;
-            QString shown;
+            a.action->Access = stored;
+            a.action->Value.m_name = value;
+            QString seen;
             const DialogRun run = Run<CSCSetGraphMemDlg>(a.action, [&](CSCSetGraphMemDlg& d) {
-                if (row.chosen >= 0)
-                    d.m_access->setCurrentIndex(row.chosen);
-                shown = d.m_valueLabel->text() + QString::number(d.m_value->Edit()->m_refuseNumber) + ' ';
+                if (chosen >= 0)
+                    d.m_access->setCurrentIndex(chosen);
+                seen = d.m_valueLabel->text() + QString::number(d.m_value->Edit()->m_refuseNumber) + ' ';
                 Type(d.m_graphMem, "GR1");
                 Type(d.m_position, "#3");
             });
-            QCOMPARE(shown + run.outcome + QString::number(a.action->Access), U(row.shown));
+            QCOMPARE(seen + run.outcome + QString::number(a.action->Access), U(shown));
         }
     }
 };

@@ -58,23 +58,18 @@ private slots:
     {
         const QString control = U("ラベル名に改行、復帰、タブは使用できません");
         const std::string stored("A\tB\x81", 4);
-        const struct {
-            QString typed;
-            std::string stored;
-            QString message;
-        } rows[] = {{U(" 終了 2"), Sj(" 終了 2"), ""}, {"", "", ""}, {{}, stored, ""}, {"A\tB", stored, control},
-                    {"A\nB", stored, control}, {"A\rB", stored, control},
-                    {U("A😀é"), stored, U("次の文字は使用できません: 😀é")}};
-        for (const auto& row : rows) {
+        for (const auto& [typed, after, message] : Rows<QString, std::string, QString>{
+                 {U(" 終了 2"), Sj(" 終了 2"), ""}, {"", "", ""}, {{}, stored, ""}, {"A\tB", stored, control},
+                 {"A\nB", stored, control}, {"A\rB", stored, control}, {U("A😀é"), stored, U("次の文字は使用できません: 😀é")}}) {
             Listed<CSCLabel> a(SC_LABEL);
             a.action->m_name = stored;
             const DialogRun run = Run<CSCLabelDlg>(a.action, [&](CSCLabelDlg& d) {
-                if (!row.typed.isNull())
-                    d.NameEdit()->setText(row.typed);
+                if (!typed.isNull())
+                    d.NameEdit()->setText(typed);
             });
-            QCOMPARE(ToHex(a.action->m_name), ToHex(row.stored));
-            QCOMPARE(run.messages, Messages(row.message));
-            QCOMPARE(run.refused, !row.message.isEmpty());
+            QCOMPARE(ToHex(a.action->m_name), ToHex(after));
+            QCOMPARE(run.messages, Messages(message));
+            QCOMPARE(run.refused, !message.isEmpty());
         }
     }
 
@@ -102,27 +97,23 @@ private slots:
     {
         const QString control = U("サブルーチン名に改行、復帰、タブは使用できません");
         const std::string stored = "OLD\t\x81";
-        const struct {
-            int pick;  // entry index, -1 to type
-            QString typed;
-            std::string stored;
-            QString message;
-        } rows[] = {{2, {}, "BAD\x81", ""}, {-1, U("計算 1"), Sj("計算 1"), ""}, {-1, {}, stored, ""},
-                    {-1, "A\tB", stored, control}, {-1, "A\nB", stored, control}, {-1, "A\rB", stored, control},
-                    {-1, U("A😀"), stored, U("次の文字は使用できません: 😀")}};
-        for (const auto& row : rows) {
+        // pick: the entry chosen, -1 to type.
+        for (const auto& [pick, typed, after, message] : Rows<int, QString, std::string, QString>{
+                 {2, {}, "BAD\x81", ""}, {-1, U("計算 1"), Sj("計算 1"), ""}, {-1, {}, stored, ""},
+                 {-1, "A\tB", stored, control}, {-1, "A\nB", stored, control}, {-1, "A\rB", stored, control},
+                 {-1, U("A😀"), stored, U("次の文字は使用できません: 😀")}}) {
             UiTestHost host;
             host.features["WIZ_MODULEREGST"] = kRoutines;
             Listed<CSCCall> call(SC_CALL);
             call.action->m_routine = stored;
             const DialogRun run = Run<CSCCallDlg>(call.action, [&](CSCCallDlg& d) {
-                if (row.pick >= 0)
-                    d.RoutineBox()->setCurrentIndex(row.pick);
-                else if (!row.typed.isNull())
-                    d.RoutineBox()->setEditText(row.typed);
+                if (pick >= 0)
+                    d.RoutineBox()->setCurrentIndex(pick);
+                else if (!typed.isNull())
+                    d.RoutineBox()->setEditText(typed);
             });
-            QCOMPARE(ToHex(call.action->m_routine), ToHex(row.stored));
-            QCOMPARE(run.messages, Messages(row.message));
+            QCOMPARE(ToHex(call.action->m_routine), ToHex(after));
+            QCOMPARE(run.messages, Messages(message));
         }
     }
 
@@ -131,31 +122,27 @@ private slots:
     // the action keeps.
     void actionLinkChoose()
     {
-        const struct {
-            const char* target;
-            int answer;
-            bool ok;
-            const char *shown, *stored, *outcome;
-        } rows[] = {{"", 1, true, " PLC1!Btn2", "PLC1!Btn2!Push", "アクションリンクの設定:'PLC1!Btn2'"},
-                    {"A!B!C", 1, false, "A!B PLC1!Btn2", "A!B!C", "kept"},
-                    {"A!B!C", 0, true, "A!B A!B", "A!B!C", "アクションリンクの設定:'A!B'"}};
-        for (const auto& row : rows) {
+        for (const auto& [target, answer, ok, shown, stored, outcome] :
+             Rows<const char*, int, bool, const char*, const char*, const char*>{
+                 {"", 1, true, " PLC1!Btn2", "PLC1!Btn2!Push", "アクションリンクの設定:'PLC1!Btn2'"},
+                 {"A!B!C", 1, false, "A!B PLC1!Btn2", "A!B!C", "kept"},
+                 {"A!B!C", 0, true, "A!B A!B", "A!B!C", "アクションリンクの設定:'A!B'"}}) {
             UiTestHost host;
-            host.linkAnswer = row.answer;
+            host.linkAnswer = answer;
             host.linkChoice = "PLC1!Btn2!Push";
             Listed<CSCActionLink> a(SC_ACTIONLINK);
-            a.action->m_target = row.target;
+            a.action->m_target = target;
             a.action->m_savedTarget = "PLC9!Btn!Kept";
-            QString shown;
+            QString seen;
             const DialogRun run = Run<CSCActionLinkDlg>(a.action, [&](CSCActionLinkDlg& d) {
                 QVERIFY(d.TargetEdit()->isReadOnly());
-                shown = d.TargetEdit()->text() + ' ';
+                seen = d.TargetEdit()->text() + ' ';
                 d.ChooseButton()->click();
-                shown += d.TargetEdit()->text();
-            }, row.ok);
-            QCOMPARE(shown + ' ' + QString::fromStdString(host.linkStart + ' ' + a.action->m_target + ' ' +
-                                                          a.action->m_savedTarget) + ' ' + run.outcome,
-                     U(row.shown) + ' ' + row.target + ' ' + row.stored + " PLC9!Btn!Kept " + U(row.outcome));
+                seen += d.TargetEdit()->text();
+            }, ok);
+            QCOMPARE(seen + ' ' + QString::fromStdString(host.linkStart + ' ' + a.action->m_target + ' ' +
+                                                         a.action->m_savedTarget) + ' ' + run.outcome,
+                     U(shown) + ' ' + target + ' ' + stored + " PLC9!Btn!Kept " + U(outcome));
         }
     }
 
@@ -183,70 +170,53 @@ private slots:
     {
         const QString range = ui::PageNumberRefused();
         const QString keep;
-        const struct {
-            int storedJump;
-            const char* storedPassword;
-            QStringList typed;
-            int jump;
-            const char* password;
-            int keypad;
-            QString outcome;
-        } rows[] = {
+        for (const auto& [storedJump, storedPassword, typed, jump, password, keypad, outcome] :
+             Rows<int, const char*, QStringList, int, const char*, int, QString>{
             {0, "9", {"007", "12345678", "0003"}, 7, "12345678", 3, U("ページ7へ移動:パスワードﾞ '12345678'[キーパッド ページ3に配置]")},
             {5, "1", {"", keep, ""}, 0, "1", 0, U("!入力にエラーがあります")},
             {0, "", {"2147483648", "", "1"}, 0, "", 4, range},
             {0, "", {"1", "", "99999999999"}, 0, "", 4, range},
             {-5, "", {keep, "", "1"}, -5, "", 4, range},
-            {1, "123456789", {keep, keep, "1"}, 1, "123456789", 4, U("パスワードは8文字以内の数字で指定してください")},
-        };
-        for (const auto& row : rows) {
-            PassPage pass(row.storedJump, row.storedPassword, 4);
+            {1, "123456789", {keep, keep, "1"}, 1, "123456789", 4, U("パスワードは8文字以内の数字で指定してください")}}) {
+            PassPage pass(storedJump, storedPassword, 4);
             const DialogRun run = Run<CSCPassPageDlg>(pass.action, [&](CSCPassPageDlg& d) {
                 QLineEdit* edits[] = {d.JumpPageEdit(), d.PasswordEdit(), d.KeypadPageEdit()};
                 for (int i = 0; i < 3; ++i) {
-                    if (!row.typed[i].isNull())
-                        edits[i]->setText(row.typed[i]);
+                    if (!typed[i].isNull())
+                        edits[i]->setText(typed[i]);
                 }
             });
-            QCOMPARE(run.outcome, row.outcome);
-            QCOMPARE(ToHex(StoredBytes(*pass.action)), ToHex(StoredBytes(*PassPage(row.jump, row.password, row.keypad).action)));
+            QCOMPARE(run.outcome, outcome);
+            QCOMPARE(ToHex(StoredBytes(*pass.action)), ToHex(StoredBytes(*PassPage(jump, password, keypad).action)));
         }
     }
 
     // The content list at opening and on a change, and the script line OK writes.
     void commContentKind()
     {
-        const struct {
-            int stored;
-            const char* content;
-            int switchTo, shown;  // switchTo -1: left as opened
-            const char* text;
-            std::string script;
-        } rows[] = {{0, "HELLO", -1, 0, "HELLO", "\tOUTPUT $HELLO\n"},
-                    {1, "W0", -1, 1, "W0", "\tOUTPUT_N $W0\n"},
-                    {2, "", -1, 2, "", "\tOUTPUT $[NAME]_[EVENT]\n"},
-                    {-1, "HI", -1, 0, "HI", "\tOUTPUT $HI\n"},
-                    {0, "HELLO", 1, 1, "", "\tOUTPUT_N $\n"},
-                    {1, "W0", 0, 0, "W0", "\tOUTPUT $W0\n"},
-                    {1, "W0", 2, 2, "", "\tOUTPUT $[NAME]_[EVENT]\n"}};
-        for (const auto& c : rows) {
+        // switchTo -1: left as opened; shown: the kind then shown.
+        for (const auto& [stored, content, switchTo, shown, text, script] :
+             Rows<int, const char*, int, int, const char*, std::string>{
+                 {0, "HELLO", -1, 0, "HELLO", "\tOUTPUT $HELLO\n"}, {1, "W0", -1, 1, "W0", "\tOUTPUT_N $W0\n"},
+                 {2, "", -1, 2, "", "\tOUTPUT $[NAME]_[EVENT]\n"}, {-1, "HI", -1, 0, "HI", "\tOUTPUT $HI\n"},
+                 {0, "HELLO", 1, 1, "", "\tOUTPUT_N $\n"}, {1, "W0", 0, 0, "W0", "\tOUTPUT $W0\n"},
+                 {1, "W0", 2, 2, "", "\tOUTPUT $[NAME]_[EVENT]\n"}}) {
             UiTestHost host;
             host.memories = {{"W0", 0}};
-            Comm comm(c.stored, c.content, c.stored == 0 ? 3 : 0);
+            Comm comm(stored, content, stored == 0 ? 3 : 0);
             const DialogRun run = Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) {
-                if (c.switchTo >= 0)
-                    d.contentKind->setCurrentIndex(c.switchTo);
+                if (switchTo >= 0)
+                    d.contentKind->setCurrentIndex(switchTo);
                 CVXMemEditSC* edit = d.content->Edit();
-                QCOMPARE(d.contentKind->currentIndex(), c.shown);
-                QCOMPARE(edit->text(), QString(c.text));
-                QCOMPARE(edit->isEnabled(), c.shown != 2);
-                QCOMPARE(d.content->PickButton()->isEnabled(), c.shown == 1);
-                QCOMPARE(edit->m_noCheck, c.shown == 1 ? 0 : 1);
-                QCOMPARE(c.shown == 1 ? edit->m_kindMask : 3, 3u);
+                QCOMPARE(d.contentKind->currentIndex(), shown);
+                QCOMPARE(edit->text(), QString(text));
+                QCOMPARE(Flags({edit, d.content->PickButton()}), shown == 0 ? "10" : shown == 1 ? "11" : "00");
+                QCOMPARE(edit->m_noCheck, shown == 1 ? 0 : 1);
+                QCOMPARE(shown == 1 ? edit->m_kindMask : 3, 3u);
             });
             QCOMPARE(run.result, IDOK);
-            QCOMPARE(comm.action->ContentKind * 10 + comm.action->Content.m_kind, c.shown * 10 + (c.shown == 0 ? 3 : 0));
-            QCOMPARE(ToHex(comm.action->ExportStr("", nullptr)), ToHex(c.script));
+            QCOMPARE(comm.action->ContentKind * 10 + comm.action->Content.m_kind, shown * 10 + (shown == 0 ? 3 : 0));
+            QCOMPARE(ToHex(comm.action->ExportStr("", nullptr)), ToHex(script));
         }
     }
 
@@ -254,42 +224,34 @@ private slots:
     void commTyped()
     {
         const QString kanji16 = U("漢").repeated(16);
-        const struct {
-            int kind;
-            QString typed, outcome;
-        } rows[] = {{0, kanji16, U("メッセージを出力:'%1'").arg(kanji16)},
-                    {0, kanji16 + U("漢"), U("メッセージ長さは32バイト以下に設定してください")},
-                    {0, "#5", U("メッセージを出力:'#5'")},
-                    {0, "A\tB", U("メッセージに改行、復帰、タブは使用できません")},
-                    {1, "#5", U("メモリー値を出力:#5")}};
-        for (const auto& c : rows) {
-            Comm comm(c.kind, "OLD", c.kind == 0 ? 3 : 0);
-            QCOMPARE(Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) { d.content->Edit()->setText(c.typed); }).outcome,
-                     c.outcome);
+        for (const auto& [kind, typed, outcome] : Rows<int, QString, QString>{
+                 {0, kanji16, U("メッセージを出力:'%1'").arg(kanji16)},
+                 {0, kanji16 + U("漢"), U("メッセージ長さは32バイト以下に設定してください")},
+                 {0, "#5", U("メッセージを出力:'#5'")}, {0, "A\tB", U("メッセージに改行、復帰、タブは使用できません")},
+                 {1, "#5", U("メモリー値を出力:#5")}}) {
+            Comm comm(kind, "OLD", kind == 0 ? 3 : 0);
+            QCOMPARE(Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) { d.content->Edit()->setText(typed); }).outcome,
+                     outcome);
         }
     }
 
     // The memory's kind follows the name the field finally holds, picked or typed.
     void commMemoryKind()
     {
-        const struct {
-            bool pick;
-            const char *typed, *name;
-            int kind;
-        } rows[] = {{true, "", "TXT1", 2}, {true, "W0", "W0", 0}, {false, "TXT1", "TXT1", 2}};
-        for (const auto& c : rows) {
+        for (const auto& [pick, typed, name, kind] : Rows<bool, const char*, const char*, int>{
+                 {true, "", "TXT1", 2}, {true, "W0", "W0", 0}, {false, "TXT1", "TXT1", 2}}) {
             UiTestHost host;
             host.memories = {{"W0", 0}, {"W9", 0}, {"TXT1", 2}};
             host.pickerAnswer = 1;
             host.pickerChoice = "TXT1[TEXT]";
             Comm comm(1, "W9", 0);
             Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) {
-                if (c.pick)
+                if (pick)
                     d.content->PickButton()->click();
-                if (*c.typed != 0)
-                    TypeInto(d.content->Edit(), c.typed, d.OkButton());
+                if (*typed != 0)
+                    TypeInto(d.content->Edit(), typed, d.OkButton());
             });
-            QCOMPARE(ToHex(StoredBytes(*comm.action)), ToHex(StoredBytes(*Comm(1, c.name, c.kind).action)));
+            QCOMPARE(ToHex(StoredBytes(*comm.action)), ToHex(StoredBytes(*Comm(1, name, kind).action)));
         }
     }
 };
