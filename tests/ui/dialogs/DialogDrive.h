@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
+#include <optional>
 #include <initializer_list>
 #include <string>
 #include <vector>
