@@ -19,7 +19,7 @@ class EditorTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { TestDialogs::Install(); }
-    void cleanup() { TestDialogs::Restore(); }
+    void cleanup() { StartStepchainUi(); }
 
     void newListShowsTheHeaderAndTheNewRow()
     {
