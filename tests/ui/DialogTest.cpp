@@ -1,6 +1,5 @@
 #include "actions/CSCSetValue.h"
 #include "dialogs/DialogDrive.h"
-#include "host/ModuleWindows.h"
 #include "ui/ListWindow.h"
 #include "ui/dialogs/CSCSetValueDlg.h"
 
@@ -89,24 +88,6 @@ private slots:
         }
     }
 
-    // Enter reaches OK without the field losing the focus; OK checks it again.
-    void fiveThenEnterInADestination()
-    {
-        UiTestHost host;
-        host.memories = {{"W0", 0}};
-        Value a("W0", "1");
-        const DialogRun run = Run<ValueDlg>(a.action, [](ValueDlg& d) {
-            d.m_dest->Edit()->setFocus(Qt::TabFocusReason);
-            d.m_dest->Edit()->selectAll();
-            QTest::keyClicks(d.m_dest->Edit(), "5");
-            QTest::keyClick(d.m_dest->Edit(), Qt::Key_Return);
-            QVERIFY(d.isVisible());
-            QCOMPARE(d.m_dest->Edit()->text(), QString("W0"));
-        }, false);
-        QCOMPARE(run.messages, std::vector<QString>{U("代入先のメモリーに数値は指定できません")});
-        QCOMPARE(run.outcome, QString("kept"));
-    }
-
     // The picker starts from the operand with its kind suffix and the owner's
     // name; a choice (answer 1) sets the kind from the suffix it comes back with.
     void pickMemory()
@@ -134,23 +115,20 @@ private slots:
         }
     }
 
-    // The action-link chooser starts from the link, or from the owner's name.
+    // Without a link of its own, the action-link chooser starts from the owner's name.
     void pickActionLink()
     {
-        for (const auto& [withOwner, text, start] : Rows<bool, const char*, const char*>{
-                 {true, "", "Btn1!"}, {false, "", ""}, {true, "A!B", "A!B"}}) {
-            UiTestHost host;
-            host.linkAnswer = 1;
-            host.linkChoice = "PLC1!Btn2!Push";
-            FakeObject owner("Btn1");
-            ListParent parent;
-            parent.owner = withOwner ? &owner : nullptr;
-            Value a("W0", "1");
-            ValueDlg dialog(a.action, &parent, 0);
-            std::string link = text;
-            QVERIFY(dialog.PickActionLink(link));
-            QCOMPARE(host.linkStart + '|' + link, start + std::string("|PLC1!Btn2!Push"));
-        }
+        UiTestHost host;
+        host.linkAnswer = 1;
+        host.linkChoice = "PLC1!Btn2!Push";
+        FakeObject owner("Btn1");
+        ListParent parent;
+        parent.owner = &owner;
+        Value a("W0", "1");
+        ValueDlg dialog(a.action, &parent, 0);
+        std::string link;
+        QVERIFY(dialog.PickActionLink(link));
+        QCOMPARE(host.linkStart + '|' + link, std::string("Btn1!|PLC1!Btn2!Push"));
     }
 
     // What OK stores from a value field: "#" dropped, an untouched name kept
@@ -169,22 +147,6 @@ private slots:
             QCOMPARE(ToHex(a.action->Source.m_name), ToHex(after));
             QCOMPARE(run.messages.size(), size_t(run.result != IDOK));
         }
-    }
-
-    // A rename while the dialog is open reaches its copy and its fields, so
-    // that OK does not write the old name back.
-    void renameWhileOpen()
-    {
-        UiTestHost host;
-        host.memories = {{"W7", 0}, {"W9", 0}};
-        Value a("W0", "W1");
-        Run<ValueDlg>(a.action, [](ValueDlg& d) {
-            d.m_value->Edit()->setText("W7");
-            host::SendRename("W0", "W9");
-            QCOMPARE(d.m_dest->Edit()->text() + d.m_value->Edit()->text(), QString("W9W7"));
-        });
-        QCOMPARE(a.action->Dest.m_name + a.action->Source.m_name, std::string("W9W7"));
-        QCOMPARE(CountModuleWindows(), size_t(0));
     }
 };
 

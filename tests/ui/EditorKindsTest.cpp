@@ -2,7 +2,7 @@
 #include "dialogs/DialogDrive.h"
 
 // Each kind from the editor: chosen in the kind list of an empty list, its
-// settings dialog shows its title and each memory field as
+// settings dialog shows its title, OK as the default button, and each memory field as
 // "filter/m_refuseNumber/m_kindMask"; every field shown and enabled takes
 // "M<n>" in turn before OK. After the editor's OK the list holds the action,
 // whose caption tells where each name went; a refused OK shows its message.
@@ -11,10 +11,7 @@ class EditorKindsTest : public QObject {
 private slots:
     void everyKindFromTheEditor()
     {
-        const struct {
-            int type;
-            const char* shown;
-        } rows[] = {
+        for (const auto& [type, shown] : Rows<int, const char*>{
             {SC_PAGEJUMP, "ﾍﾟｰｼﾞ移動 6/0/1 = 動作を選択してください"},
             {SC_SETVALUE, "値ｾｯﾄ 6/1/1 6/0/1 = M0へM1を書込み\n"},
             {SC_CALC, "加減算 6/1/1 6/0/1 6/0/1 6/0/1 = M0にM1を加算"},
@@ -28,33 +25,33 @@ private slots:
             {SC_STRING, "文字操作 5/1/2 5/0/1 = !入力にエラーがあります"},
             {SC_SETGRAPHMEM, "グラフメモリーアクセス 3/1/4 6/0/1 6/0/1 = M0[位置指定:M1]M2 を書き込み\n"},
             {SC_LABEL, "分岐ラベル = !入力にエラーがあります"},
-            {SC_BRANCH, "条件分岐 6/1/1 6/0/1 = !入力にエラーがあります"},
-        };
-        for (const auto& row : rows) {
+            {SC_BRANCH, "条件分岐 6/1/1 6/0/1 = !入力にエラーがあります"}}) {
             UiTestHost host;
             host.layers = true;
             CStepchainData source;
             MessageLog log;
-            QString shown;
+            QString seen;
             WhenModal([&](QDialog* dialog) {
                 auto* editor = static_cast<CStepchainDlg*>(dialog);
                 WhenModal([&](QDialog* settings) {
-                    shown = settings->windowTitle();
+                    seen = settings->windowTitle();
                     int typed = 0;
                     for (OperandEdit* field : settings->findChildren<OperandEdit*>()) {
                         CVXMemEditSC* edit = field->Edit();
-                        shown += QString(" %1/%2/%3").arg(field->Filter()).arg(edit->m_refuseNumber).arg(edit->m_kindMask);
+                        seen += QString(" %1/%2/%3").arg(field->Filter()).arg(edit->m_refuseNumber).arg(edit->m_kindMask);
                         if (edit->isEnabled() && edit->isVisibleTo(settings))
                             edit->setText(QString("M%1").arg(typed++));
                     }
-                    static_cast<CSCDialog*>(settings)->OkButton()->click();
+                    QPushButton* ok = static_cast<CSCDialog*>(settings)->OkButton();
+                    QVERIFY(ok->isDefault());
+                    ok->click();
                 });
-                ChooseKind(*editor, 0, row.type);
+                ChooseKind(*editor, 0, type);
                 editor->OkButton()->click();
             });
             QCOMPARE(source.Edit(nullptr, 0, ""), IDOK);
-            shown += " = " + (source.GetCount() == 1 ? Caption(source.GetAt(0)) : log.texts.back());
-            QCOMPARE(shown, U(row.shown));
+            seen += " = " + (source.GetCount() == 1 ? Caption(source.GetAt(0)) : log.texts.back());
+            QCOMPARE(seen, U(shown));
         }
     }
 };

@@ -94,9 +94,7 @@ private slots:
         for (const auto& [layers, mode, click, shown] : Rows<bool, int32_t, int, const char*>{
                  {true, -1, -1, "action -1 page '' 0001 layer 0/2 effect 0/11"},
                  {true, L2 | Fx(10) | 2, -1, "action 2 page '5' 1111 layer 1/2 effect 10/11"},
-                 {true, L2 | Fx(10) | 2, 0, "action 0 page '5' 0001 layer 0/2 effect 10/11"},
                  {true, L2 | Fx(3) | 1, -1, "action 1 page '' 0001 layer 0/2 effect 3/11"},
-                 {true, Fx(127) | 2, -1, "action 2 page '5' 1111 layer 0/2 effect 0/11"},
                  {false, 2, -1, "action 2 page '5' 1100 layer -1/0 effect -1/0"},
                  {false, L2 | Fx(10) | 2, -1, "action -1 page '' 0000 layer -1/0 effect -1/0"}}) {
             UiTestHost host;
