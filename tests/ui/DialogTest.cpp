@@ -58,7 +58,7 @@ private slots:
                  {true, true, 1, U("Wé"), false, true, "OLD", U("次の文字は使用できません: é"), -1}}) {
             std::optional<UiTestHost> host;
             if (withHost)
-                host.emplace().memories = {{"W0", 0}, {"GR1", 1}, {"TXT1", 2}};
+                host.emplace(std::map<std::string, int>{{"W0", 0}, {"GR1", 1}, {"TXT1", 2}});
             Value a("OLD", "OLD");
             ValueDlg dialog(a.action, nullptr, 0);
             dialog.m_dest->Load();
@@ -119,8 +119,7 @@ private slots:
     void pickActionLink()
     {
         UiTestHost host;
-        host.linkAnswer = 1;
-        host.linkChoice = "PLC1!Btn2!Push";
+        host.LinkChooses("PLC1!Btn2!Push");
         FakeObject owner("Btn1");
         ListParent parent;
         parent.owner = &owner;
@@ -137,8 +136,7 @@ private slots:
     {
         for (const auto& [stored, typed, after] : Rows<std::string, QString, std::string>{  // typed null: as loaded
                  {"W0", "#12", "12"}, {"A\x81", {}, "A\x81"}, {"W0", U("温度"), Sj("温度")}, {"W0", U("Wé"), "W0"}}) {
-            UiTestHost host;
-            host.memories = {{"W0", 0}, {Sj("温度"), 0}};
+            UiTestHost host({{"W0", 0}, {Sj("温度"), 0}});
             Value a("W0", stored);
             const DialogRun run = Run<ValueDlg>(a.action, [&](ValueDlg& d) {
                 if (!typed.isNull())

@@ -5,6 +5,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -34,12 +35,9 @@ inline void Fill(CStepchainData& list, const std::string& rows)
     for (std::string row; words >> row;) {
         const std::string arg = row.size() > 2 ? row.substr(2) : std::string();
         const char kind = row[0];
-        IStepchain* action = list.CreateSC(kind == 'P'   ? SC_PAGEJUMP
-                                           : kind == 'V' ? SC_SETVALUE
-                                           : kind == 'X' ? SC_ACTIONEXIT
-                                           : kind == 'L' ? SC_LABEL
-                                           : kind == 'B' ? SC_BRANCH
-                                                         : SC_REFSH);
+        static const std::map<char, int> types{{'P', SC_PAGEJUMP}, {'V', SC_SETVALUE}, {'X', SC_ACTIONEXIT},
+                                               {'L', SC_LABEL},    {'B', SC_BRANCH},   {'R', SC_REFSH}};
+        IStepchain* action = list.CreateSC(types.at(kind));
         if (kind == 'V') {
             static_cast<CSCSetValue*>(action)->Dest.m_name = arg;
             static_cast<CSCSetValue*>(action)->Source.m_name = std::string("1");

@@ -202,8 +202,7 @@ private slots:
                  {0, 1, "W0", "読み出し先1 GR1[位置指定:#3]W0 に読み出し\n1"},
                  {5, -1, "W0", "セット値0 GR1[位置指定:#3]W0 を書き込み\n0"},
                  {0, 1, "5", "読み出し先1 代入先のメモリーに数値は指定できません0"}}) {
-            UiTestHost host;
-            host.memories = {{"GR1", 1}, {"W0", 0}};
+            UiTestHost host({{"GR1", 1}, {"W0", 0}});
             Listed<CSCSetGraphMem> a(SC_SETGRAPHMEM);
             a.action->Access = stored;
             a.action->Value.m_name = value;

@@ -122,9 +122,8 @@ private slots:
                  {false, 2, "1", {2, "2147483647"}, 2, "2147483647", U("ページ 2147483647に移動")},
                  {true, 2, "5", {2, "2147483648"}, 2, "5", range},
                  {false, 2, "5", {2, "#-1"}, 2, "5", range}}) {
-            UiTestHost host;
+            UiTestHost host({{"W0", 0}, {"W1", 0}, {"W5", 0}});
             host.layers = layers;
-            host.memories = {{"W0", 0}, {"W1", 0}, {"W5", 0}};
             PageJump jump(mode, page);
             const DialogRun run = Run<CSCPageJumpDlg>(jump.action, [&](CSCPageJumpDlg& d) { Apply(d, steps); });
             QCOMPARE(run.outcome, outcome);
@@ -136,9 +135,8 @@ private slots:
     // shown) follows, and the choices in the dialog stay.
     void pageJumpRenameWhileOpen()
     {
-        UiTestHost host;
+        UiTestHost host({{"W0", 0}, {"W9", 0}});
         host.layers = true;
-        host.memories = {{"W0", 0}, {"W9", 0}};
         PageJump jump(Fx(4) | 2, "W0");
         QString shown;
         Run<CSCPageJumpDlg>(jump.action, [&](CSCPageJumpDlg& d) {
@@ -192,10 +190,8 @@ private slots:
                  {false, "TXT1", 2, false, "TXT2", "キーパッド呼び出し[書き込み先:TXT2 配置ページ:3 総桁:5]"}}) {
             std::optional<UiTestHost> host;
             if (withHost) {
-                host.emplace();
-                host->memories = {{"W0", 0}, {"TXT1", 2}};
-                host->pickerAnswer = 1;
-                host->pickerChoice = "TXT1[TEXT]";
+                host.emplace(std::map<std::string, int>{{"W0", 0}, {"TXT1", 2}});
+                host->PickerChooses("TXT1[TEXT]");
             }
             Keypad k(stored, storedKind);
             k.action->RangeCheck = -1;
@@ -211,8 +207,7 @@ private slots:
             QCOMPARE(k.action->RangeCheck, 0);
         }
         UiTestHost host;
-        host.pickerAnswer = 1;
-        host.pickerChoice = "TXT1[TEXT]";
+        host.PickerChooses("TXT1[TEXT]");
         Keypad k("W0", 0);
         k.action->RangeCheck = 1;
         Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
@@ -234,8 +229,7 @@ private slots:
                  {5, true, "A\tB", U("メッセージに改行、復帰、タブは使用できません")},
                  {5, false, U("é"), U("次の文字は使用できません: é")},
                  {12, true, QString(33, 'a'), U("総桁数は9以下に指定する必要があります")}}) {
-            UiTestHost host;
-            host.memories = {{"W0", 0}, {"W1", 0}};
+            UiTestHost host({{"W0", 0}, {"W1", 0}});
             Keypad k("W0", 0);
             k.action->TotalDigits = storedTotal;
             const DialogRun run = Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
@@ -258,10 +252,8 @@ private slots:
     // "選択" works on the working link; OK stores it, and the kept link with it.
     void keypadActionLink()
     {
-        UiTestHost host;
-        host.memories = {{"W0", 0}};
-        host.linkAnswer = 1;
-        host.linkChoice = "PLC1!Btn2!Push";
+        UiTestHost host({{"W0", 0}});
+        host.LinkChooses("PLC1!Btn2!Push");
         Keypad k("W0", 0);
         k.action->ActLink = "PLC1!Btn1!Push";
         k.action->ActLinkKept = "KEPT";

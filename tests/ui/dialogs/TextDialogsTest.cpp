@@ -191,8 +191,7 @@ private slots:
                  {2, "", -1, 2, "", "\tOUTPUT $[NAME]_[EVENT]\n"}, {-1, "HI", -1, 0, "HI", "\tOUTPUT $HI\n"},
                  {0, "HELLO", 1, 1, "", "\tOUTPUT_N $\n"}, {1, "W0", 0, 0, "W0", "\tOUTPUT $W0\n"},
                  {1, "W0", 2, 2, "", "\tOUTPUT $[NAME]_[EVENT]\n"}}) {
-            UiTestHost host;
-            host.memories = {{"W0", 0}};
+            UiTestHost host({{"W0", 0}});
             Comm comm(stored, content, stored == 0 ? 3 : 0);
             const DialogRun run = Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) {
                 if (switchTo >= 0)
@@ -230,10 +229,8 @@ private slots:
     {
         for (const auto& [pick, typed, name, kind] : Rows<bool, const char*, const char*, int>{
                  {true, "", "TXT1", 2}, {true, "W0", "W0", 0}, {false, "TXT1", "TXT1", 2}}) {
-            UiTestHost host;
-            host.memories = {{"W0", 0}, {"W9", 0}, {"TXT1", 2}};
-            host.pickerAnswer = 1;
-            host.pickerChoice = "TXT1[TEXT]";
+            UiTestHost host({{"W0", 0}, {"W9", 0}, {"TXT1", 2}});
+            host.PickerChooses("TXT1[TEXT]");
             Comm comm(1, "W9", 0);
             Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) {
                 if (pick)
