@@ -60,36 +60,29 @@ private slots:
             if (withHost)
                 host.emplace(std::map<std::string, int>{{"W0", 0}, {"GR1", 1}, {"TXT1", 2}});
             Value a("OLD", "OLD");
-            ValueDlg dialog(a.action, nullptr, 0);
-            dialog.m_dest->Load();
-            dialog.m_value->Load();
-            dialog.show();
-            dialog.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            dialog.m_dest->Edit()->m_noCheck = 1;
-            dialog.OkButton()->setFocus(Qt::TabFocusReason);
-            dialog.m_dest->Edit()->m_noCheck = 0;
-            CVXMemEditSC* edit = destination ? dialog.m_dest->Edit() : dialog.m_value->Edit();
-            edit->m_kindMask = kindMask;
-            MessageLog log({answer});
-            edit->setFocus(Qt::TabFocusReason);
-            edit->selectAll();
-            edit->insert(typed);
-            if (ctrl)
-                QTest::keyPress(edit, Qt::Key_Control, Qt::ControlModifier);
-            dialog.OkButton()->setFocus(Qt::TabFocusReason);
-            if (ctrl)
-                QTest::keyRelease(dialog.OkButton(), Qt::Key_Control);
-            QCOMPARE(edit->text(), stays);
-            QCOMPARE(log.texts, message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{message});
+            Run<ValueDlg>(a.action, [&](ValueDlg& d) {
+                d.m_dest->Edit()->m_noCheck = 1;
+                d.OkButton()->setFocus(Qt::TabFocusReason);
+                d.m_dest->Edit()->m_noCheck = 0;
+                CVXMemEditSC* edit = destination ? d.m_dest->Edit() : d.m_value->Edit();
+                edit->m_kindMask = kindMask;
+                MessageLog log({answer});
+                if (ctrl)
+                    QTest::keyPress(edit, Qt::Key_Control, Qt::ControlModifier);
+                TypeInto(edit, typed, d.OkButton());
+                if (ctrl)
+                    QTest::keyRelease(d.OkButton(), Qt::Key_Control);
+                QCOMPARE(edit->text(), stays);
+                QCOMPARE(log.texts, message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{message});
+            }, false);
             if (host)
                 QCOMPARE(host->registered, (decltype(host->registered)(registeredType >= 0, {"NEW1", registeredType})));
-            QCOMPARE(a.action->Dest.m_name, std::string("OLD"));
         }
     }
 
     // The picker starts from the operand with its kind suffix and the owner's
-    // name; a choice (answer 1) sets the kind from the suffix it comes back with.
+    // name; a choice (answer 1) sets the kind from the suffix it comes back
+    // with. Without a link of its own, the action-link chooser starts from the owner's name.
     void pickMemory()
     {
         for (const auto& [kind, start, answer, choice, name, newKind] :
@@ -112,22 +105,10 @@ private slots:
                      start + std::string(" Btn1 6"));
             QCOMPARE(node.m_name + std::to_string(node.m_kind), name + std::to_string(newKind));
             QCOMPARE(dialog.m_dest->Edit()->text(), QString(name));
+            std::string link;
+            QVERIFY(!dialog.PickActionLink(link));
+            QCOMPARE(host.linkStart, std::string("Btn1!"));
         }
-    }
-
-    // Without a link of its own, the action-link chooser starts from the owner's name.
-    void pickActionLink()
-    {
-        UiTestHost host;
-        host.LinkChooses("PLC1!Btn2!Push");
-        FakeObject owner("Btn1");
-        ListParent parent;
-        parent.owner = &owner;
-        Value a("W0", "1");
-        ValueDlg dialog(a.action, &parent, 0);
-        std::string link;
-        QVERIFY(dialog.PickActionLink(link));
-        QCOMPARE(host.linkStart + '|' + link, std::string("Btn1!|PLC1!Btn2!Push"));
     }
 
     // What OK stores from a value field: "#" dropped, an untouched name kept
