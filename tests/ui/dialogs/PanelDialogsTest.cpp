@@ -218,20 +218,24 @@ private slots:
 
     // OK checks everything (a message of 32 bytes at most) before it stores
     // anything: a refused OK followed by cancel leaves the action as it was.
+    // "選択" starts from the stored link; OK stores the new one, and the kept link with it.
     void keypadOkChecksThenStores()
     {
         const QString kanji16 = U("漢").repeated(16);
-        const QString taken = U("キーパッド呼び出し[書き込み先:W1 配置ページ:12 総桁:7 範囲チェックあり 上限:100 下限:-5");
+        const QString taken = U("キーパッド呼び出し[書き込み先:W1 配置ページ:12 総桁:7 範囲チェックあり 上限:100 下限:-5 確定時");
+        const QString link = U(" アクションリンクあり:'PLC1!Btn2']");
         for (const auto& [storedTotal, messageOn, message, outcome] : Rows<int, bool, QString, QString>{
-                 {5, true, kanji16, taken + U(" 確定時 メッセージあり:'%1']").arg(kanji16)},
+                 {5, true, kanji16, taken + U(" メッセージあり:'%1'").arg(kanji16) + link},
                  {5, true, kanji16 + "a", U("メッセージ長さは32バイト以下に設定してください")},
-                 {5, false, QString(40, 'a'), taken + "]"},
+                 {5, false, QString(40, 'a'), taken + link},
                  {5, true, "A\tB", U("メッセージに改行、復帰、タブは使用できません")},
                  {5, false, U("é"), U("次の文字は使用できません: é")},
                  {12, true, QString(33, 'a'), U("総桁数は9以下に指定する必要があります")}}) {
             UiTestHost host({{"W0", 0}, {"W1", 0}});
+            host.LinkChooses("PLC1!Btn2!Push");
             Keypad k("W0", 0);
             k.action->TotalDigits = storedTotal;
+            std::tie(k.action->ActLink, k.action->ActLinkKept) = std::pair("PLC1!Btn1!Push", "KEPT");
             const DialogRun run = Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
                 d.dest->Edit()->setText("W1");
                 if (storedTotal <= 9)
@@ -242,28 +246,15 @@ private slots:
                 d.rangeMin->Edit()->setText("-5");
                 d.useMessage->setChecked(messageOn);
                 d.message->setText(message);
+                d.useActLink->click();
+                d.chooseLink->click();
             });
             QCOMPARE(run.outcome, outcome);
+            QCOMPARE(host.linkStart, std::string("PLC1!Btn1!Push"));
             if (run.result == IDOK)
-                QCOMPARE(ui::FromCp932(k.action->Message), message);
+                QCOMPARE(ui::FromCp932(k.action->Message) + ' ' + (k.action->ActLink + k.action->ActLinkKept).c_str(),
+                         message + " PLC1!Btn2!PushKEPT");
         }
-    }
-
-    // "選択" works on the working link; OK stores it, and the kept link with it.
-    void keypadActionLink()
-    {
-        UiTestHost host({{"W0", 0}});
-        host.LinkChooses("PLC1!Btn2!Push");
-        Keypad k("W0", 0);
-        k.action->ActLink = "PLC1!Btn1!Push";
-        k.action->ActLinkKept = "KEPT";
-        Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
-            d.useActLink->click();
-            d.chooseLink->click();
-        });
-        QCOMPARE(host.linkStart, std::string("PLC1!Btn1!Push"));
-        QCOMPARE(k.action->ActLink + k.action->ActLinkKept, std::string("PLC1!Btn2!PushKEPT"));
-        QVERIFY(Caption(k.action).endsWith(U(" 確定時 アクションリンクあり:'PLC1!Btn2']")));
     }
 
     // What opens for a stored operation, with and without the host's font
