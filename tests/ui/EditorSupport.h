@@ -152,8 +152,9 @@ inline QString Cell(CStepchainDlg& editor, int row, int column, int role = Qt::D
 
 // An editor on a list of `rows`, with a test host and a test clipboard.
 struct Editing {
-    explicit Editing(const std::string& rows, DWORD limit = 0)
+    explicit Editing(const std::string& rows, DWORD limit = 0, bool layers = false)
     {
+        host.layers = layers;
         source.SetLimit(limit);
         Fill(source, rows);
         editor = OpenEditor(source, limit);

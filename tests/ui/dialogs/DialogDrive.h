@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <functional>
-#include <optional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 

@@ -19,8 +19,7 @@ constexpr int32_t Fx(int effect) { return effect << 16; }
 struct PageJump : Listed<CSCPageJump> {
     PageJump(int32_t mode, const char* page) : Listed(SC_PAGEJUMP)
     {
-        action->m_mode = mode;
-        action->m_page.m_name = page;
+        std::tie(action->m_mode, action->m_page.m_name) = std::tuple(mode, page);
     }
 };
 
@@ -61,9 +60,7 @@ QString Apply(CSCPageJumpDlg& d, const Steps& s)
 struct Keypad : Listed<CSCKeypad> {
     Keypad(const char* dest, int kind) : Listed(SC_KEYPAD)
     {
-        action->Dest.m_name = dest;
-        action->Dest.m_kind = kind;
-        action->KeyPage = 3;
+        std::tie(action->Dest.m_name, action->Dest.m_kind, action->KeyPage) = std::tuple(dest, kind, 3);
     }
 };
 
@@ -81,9 +78,7 @@ QString State(CSCKeypadDlg& d)
 struct StringOp : Listed<CSCString> {
     explicit StringOp(int operation) : Listed(SC_STRING)
     {
-        action->Target.m_name = "TXT1";
-        action->Operation = operation;
-        action->Source.m_name = "W5";
+        std::tie(action->Target.m_name, action->Operation, action->Source.m_name) = std::tuple("TXT1", operation, "W5");
     }
 };
 }

@@ -28,18 +28,15 @@ public:
 struct PassPage : Listed<CSCPassPage> {
     PassPage(int32_t jump, const std::string& password, int32_t keypad) : Listed(SC_PASSPAGE)
     {
-        action->m_jumpPage = jump;
-        action->m_password = password;
-        action->m_keypadPage = keypad;
+        std::tie(action->m_jumpPage, action->m_password, action->m_keypadPage) = std::tuple(jump, password, keypad);
     }
 };
 
 struct Comm : Listed<CSCComm> {
     Comm(int contentKind, const QString& content, int nodeKind) : Listed(SC_COMM)
     {
-        action->ContentKind = contentKind;
-        action->Content.m_name = Sj(content.toStdString());
-        action->Content.m_kind = nodeKind;
+        std::tie(action->ContentKind, action->Content.m_name, action->Content.m_kind) =
+            std::tuple(contentKind, Sj(content.toStdString()), nodeKind);
     }
 };
 }
