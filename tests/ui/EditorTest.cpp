@@ -226,12 +226,8 @@ private slots:
         Editing e("B:A L:A L:X L: R");
         QSignalSpy changed(e.editor->Model(), &QAbstractItemModel::dataChanged);
         const auto allRowsChanged = [&] {
-            const int last = e.editor->Model()->rowCount() - 1;
-            const bool all = std::any_of(changed.begin(), changed.end(), [last](const QList<QVariant>& args) {
-                return args[0].toModelIndex().row() == 0 && args[1].toModelIndex().row() == last;
-            });
-            changed.clear();
-            return all;
+            const QList<QVariant> last = changed.takeLast();
+            return last[0].toModelIndex().row() == 0 && last[1].toModelIndex().row() == e.editor->Model()->rowCount() - 1;
         };
         QVERIFY(!IsRed(*e.editor, 0));
         TestDialogs::nextName = "Z";

@@ -133,7 +133,8 @@ private slots:
         }
     }
 
-    // What is enabled and shown for the stored settings, and after each switch is flipped once.
+    // What is enabled and shown for the stored settings, and after each switch
+    // is flipped once and a text memory picked for the maximum (when it can be).
     void keypadEnabling()
     {
         for (const auto& [destKind, rangeCheck, fromMemory, messageOn, linkOn, shown] :
@@ -142,6 +143,8 @@ private slots:
                  {0, 1, true, true, false, "11111111001 01 1  | 11111000111 10 0 PLC1!Btn2"},
                  {1, 1, false, false, false, "11111110001 10 1  | 11111001111 01 0 PLC1!Btn2"},
                  {2, 1, false, true, true, "00000001111 10 1 PLC1!Btn2 | 00000000001 01 0 "}}) {
+            UiTestHost host;
+            host.PickerChooses("TXT1[TEXT]");
             Keypad k("M1", destKind);
             std::tie(k.action->RangeCheck, k.action->FracFromMem, k.action->UseMessage, k.action->UseActLink) =
                 std::make_tuple(rangeCheck, fromMemory, messageOn, linkOn);
@@ -153,6 +156,7 @@ private slots:
                 d.useMessage->click();
                 d.useActLink->click();
                 d.rangeList->setCurrentIndex(1 - d.rangeList->currentIndex());
+                d.rangeMax->PickButton()->click();
                 seen += State(d);
             }, false);
             QCOMPARE(seen, QString(shown));
@@ -160,8 +164,7 @@ private slots:
     }
 
     // Only the destination decides which keypad the panel shows, by the name
-    // it finally holds, picked or typed (a bound picked does not). A stored
-    // range list of -1 is written as 0.
+    // it finally holds, picked or typed. A stored range list of -1 is written as 0.
     void keypadDestinationKind()
     {
         const char* const text = "文字キーパッド呼び出し[書き込み先:TXT1 配置ページ:3]";
@@ -191,14 +194,6 @@ private slots:
             QCOMPARE(run.outcome, U(outcome));
             QCOMPARE(k.action->RangeCheck, 0);
         }
-        UiTestHost host;
-        host.PickerChooses("TXT1[TEXT]");
-        Keypad k("W0", 0);
-        k.action->RangeCheck = 1;
-        Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
-            d.rangeMax->PickButton()->click();
-            QVERIFY(d.totalDigits->isEnabled() && d.rangeList->isEnabled() && d.rangeMin->isEnabled());
-        }, false);
     }
 
     // OK checks everything (a message of 32 bytes at most) before it stores
