@@ -16,8 +16,7 @@ public:
 struct Value : Listed<CSCSetValue> {
     Value(const std::string& dest, const std::string& source) : Listed(SC_SETVALUE)
     {
-        action->Dest.m_name = dest;
-        action->Source.m_name = source;
+        std::tie(action->Dest.m_name, action->Source.m_name) = std::tie(dest, source);
     }
 };
 }

@@ -7,6 +7,7 @@
 #include <QUndoStack>
 #include <map>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -95,20 +96,17 @@ public:
     ~TestClipboard() override { SetClipboard(nullptr); }
     bool SetListBytes(const std::string& data) override
     {
-        if (!failing) {
+        if (!failing)
             bytes = data;
-            held = true;
-        }
         return !failing;
     }
     bool GetListBytes(std::string* data) override
     {
-        *data = bytes;
-        return held;
+        *data = bytes.value_or("");
+        return bytes.has_value();
     }
     bool failing = false;
-    bool held = false;
-    std::string bytes;
+    std::optional<std::string> bytes;
 };
 
 // An editor on `source`, shown, as the tests drive it.

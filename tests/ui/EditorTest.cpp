@@ -32,16 +32,15 @@ private slots:
                  {0x34, false, {0, 1, 5, 6, 7, 8, 9, 13, 14, 15}},
                  {0x1C0, false, {0, 1, 2, 3, 4, 7, 10, 11, 13, 14, 15}}}) {
             Editing e("P", limit, layers);
-            CStepchainDlg* editor = e.editor.get();
             QList<int> offered;
-            for (int i = 0; i < editor->KindList()->count(); ++i) {
-                offered.push_back(editor->KindList()->itemData(i).toInt());
-                QCOMPARE(editor->KindList()->itemText(i), KindText(offered.back()));
+            for (int i = 0; i < e.editor->KindList()->count(); ++i) {
+                offered.push_back(e.editor->KindList()->itemData(i).toInt());
+                QCOMPARE(e.editor->KindList()->itemText(i), KindText(offered.back()));
             }
             QCOMPARE(offered, kinds);
-            QCOMPARE(Cell(*editor, 0, 0), KindText(SC_PAGEJUMP));
-            SelectRows(*editor, 0, 0);
-            QCOMPARE(editor->KindList()->isVisible() + editor->SettingsButton()->isVisible(),
+            QCOMPARE(Cell(*e.editor, 0, 0), KindText(SC_PAGEJUMP));
+            e.Select(0, 0);
+            QCOMPARE(e.editor->KindList()->isVisible() + e.editor->SettingsButton()->isVisible(),
                      kinds.contains(SC_PAGEJUMP) ? 2 : 0);
         }
     }
@@ -96,7 +95,7 @@ private slots:
         e.board.SetListBytes("kept");
         e.Click(Dlg::CutCommand);
         QVERIFY(!e.editor->Model()->HasBlank());
-        QCOMPARE(e.board.bytes + e.Hex(), "kept" + ListHex(e.source));
+        QCOMPARE(*e.board.bytes + e.Hex(), "kept" + ListHex(e.source));
     }
 
     // Move up and down at the edges, and copy and cut: what the list and the
@@ -117,7 +116,7 @@ private slots:
             e.Select(first, last);
             e.Key(key);
             QCOMPARE(e.Hex(), RowsHex(left));
-            QCOMPARE(e.board.held ? ToHex(e.board.bytes) : "-", std::string(*clipboard == '-' ? "-" : RowsHex(clipboard)));
+            QCOMPARE(e.board.bytes ? ToHex(*e.board.bytes) : "-", std::string(*clipboard == '-' ? "-" : RowsHex(clipboard)));
             QCOMPARE(log.texts, failing ? std::vector<QString>{ui::Text(Txt::ClipboardNotWritten)} : std::vector<QString>{});
         }
     }

@@ -79,10 +79,7 @@ DialogRun Run(IStepchain* action, const std::function<void(D&)>& drive, bool ok 
     });
     run.result = CSCDialog::Open<D>(action, nullptr, limit);
     run.messages = log.texts;
-    if (run.result == IDOK)
-        run.outcome = Caption(action);
-    else
-        run.outcome = (run.refused ? QStringList(run.messages.begin(), run.messages.end()).join('|') : "kept") +
-                      (StoredBytes(*action) == before ? "" : " (changed)");
+    const QString refusal = run.refused ? QStringList(run.messages.begin(), run.messages.end()).join('|') : "kept";
+    run.outcome = run.result == IDOK ? Caption(action) : refusal + (StoredBytes(*action) == before ? "" : " (changed)");
     return run;
 }

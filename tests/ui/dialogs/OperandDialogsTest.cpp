@@ -12,13 +12,6 @@
 #include "ui/dialogs/CSCSetGraphMemDlg.h"
 
 namespace {
-// Auto-repeat, acceleration, beep, upper and its ▼, lower and its ▼, wrap.
-QString Enabled(CSCCalcDlg& d)
-{
-    return Flags({d.m_repeat.m_autoRepeat, d.m_repeat.m_accelerate, d.m_repeat.m_beep, d.m_upper->Edit(),
-                    d.m_upper->PickButton(), d.m_lower->Edit(), d.m_lower->PickButton(), d.m_wrap});
-}
-
 // A branch on W0 followed by the label L1 that it jumps to.
 struct Branch : Listed<CSCBranch> {
     explicit Branch(int32_t condition) : Listed(SC_BRANCH)
@@ -34,8 +27,9 @@ struct Branch : Listed<CSCBranch> {
 class OperandDialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    // At opening ("+": a repeat box shows checked) and after a click on each of
-    // the two boxes (a disabled box ignores it). Limit bit 0x01 shows both boxes clear.
+    // Enabled: auto-repeat, acceleration, beep, upper and its ▼, lower and its
+    // ▼, wrap; at opening ("+": a repeat box shows checked) and after a click on
+    // each of the two boxes (a disabled box ignores it). Limit bit 0x01 shows both boxes clear.
     void calcEnabling()
     {
         for (const auto& [autoRepeat, rangeCheck, limit, shown] : Rows<DWORD, DWORD, DWORD, const char*>{
@@ -45,6 +39,10 @@ private slots:
             a.action->AutoRepeat = a.action->Accelerate = autoRepeat;
             a.action->RangeCheck = rangeCheck;
             QString seen;
+            const auto Enabled = [](CSCCalcDlg& d) {
+                return Flags({d.m_repeat.m_autoRepeat, d.m_repeat.m_accelerate, d.m_repeat.m_beep, d.m_upper->Edit(),
+                              d.m_upper->PickButton(), d.m_lower->Edit(), d.m_lower->PickButton(), d.m_wrap});
+            };
             Run<CSCCalcDlg>(a.action, [&](CSCCalcDlg& d) {
                 const bool checked = d.m_repeat.m_autoRepeat->isChecked() || d.m_repeat.m_accelerate->isChecked();
                 seen = Enabled(d) + (checked ? "+ " : " ");
@@ -66,9 +64,7 @@ private slots:
                  {false, true, "W1に#-2を加算上下限チェックあり -9～9  1 1 9 -9 0"}}) {
             Listed<CSCCalc> a(SC_CALC);
             CSCCalc& c = *a.action;
-            c.Upper.m_name = "U";
-            c.Lower.m_name = "L";
-            c.Accelerate = c.Beep = c.Wrap = 1;
+            std::tie(c.Upper.m_name, c.Lower.m_name, c.Accelerate, c.Beep, c.Wrap) = std::tuple("U", "L", 1, 1, 1);
             const DialogRun run = Run<CSCCalcDlg>(a.action, [&](CSCCalcDlg& d) {
                 Type(d.m_dest, "#W1");
                 Type(d.m_delta, "##-2");
@@ -96,8 +92,7 @@ private slots:
     {
         for (const bool limitTime : {false, true}) {
             Listed<CSCCalcTime> a(SC_CALCTIME);
-            a.action->LimitHour.m_name = "LH";
-            a.action->LimitMinute.m_name = "LM";
+            std::tie(a.action->LimitHour.m_name, a.action->LimitMinute.m_name) = std::tuple("LH", "LM");
             const DialogRun run = Run<CSCCalcTimeDlg>(a.action, [&](CSCCalcTimeDlg& d) {
                 Type(d.m_hour, "H");
                 Type(d.m_minute, "#M");
@@ -202,8 +197,7 @@ private slots:
                  {0, 1, "5", "読み出し先1 代入先のメモリーに数値は指定できません0"}}) {
             UiTestHost host({{"GR1", 1}, {"W0", 0}});
             Listed<CSCSetGraphMem> a(SC_SETGRAPHMEM);
-            a.action->Access = stored;
-            a.action->Value.m_name = value;
+            std::tie(a.action->Access, a.action->Value.m_name) = std::tuple(stored, value);
             QString seen;
             const DialogRun run = Run<CSCSetGraphMemDlg>(a.action, [&](CSCSetGraphMemDlg& d) {
                 if (chosen >= 0)

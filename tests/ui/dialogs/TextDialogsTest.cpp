@@ -112,8 +112,7 @@ private slots:
             host.linkAnswer = answer;
             host.linkChoice = "PLC1!Btn2!Push";
             Listed<CSCActionLink> a(SC_ACTIONLINK);
-            a.action->m_target = target;
-            a.action->m_savedTarget = "PLC9!Btn!Kept";
+            std::tie(a.action->m_target, a.action->m_savedTarget) = std::tuple(target, "PLC9!Btn!Kept");
             QString seen;
             const DialogRun run = Run<CSCActionLinkDlg>(a.action, [&](CSCActionLinkDlg& d) {
                 QVERIFY(d.TargetEdit()->isReadOnly());
