@@ -143,35 +143,28 @@ private slots:
         QVERIFY(!IsRed(*editor, 1) && IsRed(*editor, 2));
     }
 
-    void pasteOfWhatCannotBeRead()
-    {
-        Editing e("V:W1");
-        e.board.SetListBytes("\x01");
-        MessageLog log;
-        e.Click(Dlg::PasteCommand);
-        QCOMPARE(e.Hex(), ListHex(e.source));
-        QCOMPARE(log.texts, std::vector<QString>{ui::Text(Txt::ClipboardUnreadable)});
-        QCOMPARE(e.editor->UndoStack()->count(), 0);
-    }
-
-    void pastePastTheMostTheFormatHolds()
+    // A paste of what cannot be read, or past the most the format holds, is
+    // refused with a message; one more row still fits, then the new row takes no kind.
+    void pasteRefused()
     {
         std::string rows;
         for (size_t i = 0; i + 1 < MAX_STEPCHAIN_ACTIONS; ++i)
             rows += "X ";
         Editing e(rows);
-        e.board.SetListBytes(Hex(RowsHex("X X")));
         MessageLog log;
+        e.board.SetListBytes("\x01");
+        e.Click(Dlg::PasteCommand);
+        QCOMPARE(log.texts, std::vector<QString>{ui::Text(Txt::ClipboardUnreadable)});
+        e.board.SetListBytes(Hex(RowsHex("X X")));
         e.Select(0, 0);
         e.Click(Dlg::PasteCommand);
         QCOMPARE(e.editor->WorkingCopy()->GetCount(), MAX_STEPCHAIN_ACTIONS - 1);
-        QCOMPARE(log.texts.size(), size_t(1));
-        // One more still fits; then the new row takes no kind.
+        QCOMPARE(e.editor->UndoStack()->count(), 0);
         ChooseKind(*e.editor, e.editor->Model()->NewRow(), SC_ACTIONEXIT);
         QCOMPARE(e.editor->WorkingCopy()->GetCount(), MAX_STEPCHAIN_ACTIONS);
         ChooseKind(*e.editor, e.editor->Model()->NewRow(), SC_ACTIONEXIT);
         QCOMPARE(e.editor->WorkingCopy()->GetCount(), MAX_STEPCHAIN_ACTIONS);
-        QCOMPARE(log.texts.size(), size_t(2));
+        QCOMPARE(log.texts.size(), size_t(3));
     }
 
     // Every command is one step: undo brings back the exact bytes before it,
