@@ -31,8 +31,7 @@ private slots:
             CStepchainData source;
             MessageLog log;
             QString seen;
-            WhenModal([&](QDialog* dialog) {
-                auto* editor = static_cast<CStepchainDlg*>(dialog);
+            WhenModal([&](QDialog* editor) {
                 WhenModal([&](QDialog* settings) {
                     seen = settings->windowTitle();
                     int typed = 0;
@@ -46,8 +45,8 @@ private slots:
                     QVERIFY(ok->isDefault());
                     ok->click();
                 });
-                ChooseKind(*editor, 0, type);
-                editor->OkButton()->click();
+                ChooseKind(*static_cast<CStepchainDlg*>(editor), 0, type);
+                editor->accept();
             });
             QCOMPARE(source.Edit(nullptr, 0, ""), IDOK);
             seen += " = " + (source.GetCount() == 1 ? Caption(source.GetAt(0)) : log.texts.back());

@@ -44,6 +44,10 @@ public:
                 *text = linkChoice;
             return linkAnswer;
         }
+        if (msg == hostmsg::FEATURE_QUERY && !answersQueries) {
+            FakeHost::OnMessage(msg, wParam, lParam);
+            return 0;
+        }
         if (msg == hostmsg::REGISTER_MEMORY)
             registered.emplace_back(*reinterpret_cast<const std::string*>(wParam), static_cast<int>(lParam));
         else if (msg == hostmsg::APPLY_EDITED_LIST)
@@ -67,6 +71,8 @@ public:
     std::string linkStart;
 
     std::vector<std::pair<std::string, int>> registered;
+    // When clear, a feature query fills in the entries but answers 0 (not known).
+    bool answersQueries = true;
 
     // The stored bytes of the list handed over with apply-edited-list, and its key.
     std::string appliedList;

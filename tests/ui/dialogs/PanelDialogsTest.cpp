@@ -177,10 +177,8 @@ private slots:
                  {true, "TXT1", 2, false, "", text},
                  {false, "TXT1", 2, false, "TXT2", "キーパッド呼び出し[書き込み先:TXT2 配置ページ:3 総桁:5]"}}) {
             std::optional<UiTestHost> host;
-            if (withHost) {
-                host.emplace(std::map<std::string, int>{{"W0", 0}, {"TXT1", 2}});
-                host->PickerChooses("TXT1[TEXT]");
-            }
+            if (withHost)
+                host.emplace(std::map<std::string, int>{{"W0", 0}, {"TXT1", 2}}).PickerChooses("TXT1[TEXT]");
             Keypad k(stored, storedKind);
             k.action->RangeCheck = -1;
             const DialogRun run = Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
@@ -238,22 +236,22 @@ private slots:
     }
 
     // What opens for a stored operation, with and without the host's font
-    // builder (shown: the label, the text, the source, the digit counts), and
+    // builder (shown: the label, the escape-aware delete, the text, the
+    // source, the digit counts), and
     // the operation that OK writes back untouched.
     void stringOpening()
     {
         for (const auto& [fontBuilder, stored, label, written] : Rows<bool, int, const char*, int>{
-                 {true, 6, "000", 6}, {false, 6, "000", 6}, {false, 2, "文字指定 100", 2},
-                 {false, 4, "テキストメモリー指定 010", 4}, {false, 5, "整数メモリー指定 011", 5}, {false, 9, "000", -1}}) {
+                 {true, 6, "1000", 6}, {false, 6, "0000", 6}, {false, 2, "文字指定 0100", 2},
+                 {false, 4, "テキストメモリー指定 0010", 4}, {false, 5, "整数メモリー指定 0011", 5}, {false, 9, "0000", -1}}) {
             UiTestHost host;
             if (fontBuilder)
                 host.features["WIZ_FONTBUILDER"] = {};
             StringOp s(stored);
             Run<CSCStringDlg>(s.action, [&](CSCStringDlg& d) {
                 QCOMPARE(d.source->Filter(), stored == 5 ? 6u : 5u);
-                QCOMPARE(d.Radio(6)->isVisibleTo(&d), fontBuilder);
                 QCOMPARE(d.operations->checkedId(), written);
-                const QString shown = Flags({d.text, d.source, d.integerDigits}, true);
+                const QString shown = Flags({d.Radio(6), d.text, d.source, d.integerDigits}, true);
                 QCOMPARE(d.sourceLabel->isVisibleTo(&d) ? d.sourceLabel->text() + ' ' + shown : shown, U(label));
             });
             QCOMPARE(s.action->Operation, written);

@@ -14,17 +14,6 @@
 namespace {
 const std::vector<std::string> kRoutines{"INIT", Sj("MAIN:主処理"), "BAD\x81"};
 
-// A host that fills the array but does not answer the query: its entries do not count.
-class SilentHost : public UiTestHost {
-public:
-    intptr_t OnMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam) override
-    {
-        if (msg == hostmsg::FEATURE_QUERY && lParam != 0)
-            *reinterpret_cast<std::vector<std::string>*>(lParam) = kRoutines;
-        return msg == hostmsg::FEATURE_QUERY ? 0 : UiTestHost::OnMessage(msg, wParam, lParam);
-    }
-};
-
 struct PassPage : Listed<CSCPassPage> {
     PassPage(int32_t jump, const std::string& password, int32_t keypad) : Listed(SC_PASSPAGE)
     {
@@ -64,10 +53,12 @@ private slots:
         }
     }
 
-    // A host that does not answer the query offers no routines.
+    // A host that fills in the routines but does not answer the query offers none.
     void callWithASilentHost()
     {
-        SilentHost host;
+        UiTestHost host;
+        host.features["WIZ_MODULEREGST"] = kRoutines;
+        host.answersQueries = false;
         Listed<CSCCall> call(SC_CALL);
         Run<CSCCallDlg>(call.action, [&](CSCCallDlg& d) { QCOMPARE(d.RoutineBox()->count(), 0); }, false);
     }
