@@ -110,13 +110,13 @@ private slots:
         }
     }
 
-    // What OK stores from a value field: "#" dropped, an untouched name kept
-    // byte for byte, a character without a CP932 form refused.
+    // What OK stores from a value field, with no host to look names up: "#"
+    // dropped, an untouched name kept byte for byte, a character without a
+    // CP932 form refused.
     void valueOnOk()
     {
         for (const auto& [stored, typed, after] : Rows<std::string, QString, std::string>{  // typed null: as loaded
                  {"W0", "#12", "12"}, {"A\x81", {}, "A\x81"}, {"W0", U("温度"), Sj("温度")}, {"W0", U("Wé"), "W0"}}) {
-            UiTestHost host({{"W0", 0}, {Sj("温度"), 0}});
             Value a("W0", stored);
             const DialogRun run = Run<ValueDlg>(a.action, [&](ValueDlg& d) {
                 if (!typed.isNull())
