@@ -5,35 +5,88 @@
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
+#include <map>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 
 #include "UiTest.h"
 #include "UiTestHost.h"
+#include "actions/CSCBranch.h"
+#include "actions/CSCLabel.h"
+#include "actions/CSCSetValue.h"
 #include "core/CStepchainData.h"
+#include "core/EditHook.h"
+#include "core/Texts.h"
+#include "support/Bytes.h"
+#include "support/Stored.h"
 #include "ui/CStepchainDlg.h"
 #include "ui/Clipboard.h"
 #include "ui/StepchainModel.h"
+#include "ui/UiStart.h"
+#include "ui/UiText.h"
 
 // Lists for the editor tests, one short word per row, separated by blanks:
 //   "V:W1"  set value of 1 into W1      "L:A"  label A      "B:A"  branch to label A
 //   "X"     end of actions              "R"    redraw       "P"    page move
-void Fill(CStepchainData& list, const std::string& rows);
+inline void Fill(CStepchainData& list, const std::string& rows)
+{
+    std::istringstream words(rows);
+    for (std::string row; words >> row;) {
+        const std::string arg = row.size() > 2 ? row.substr(2) : std::string();
+        const char kind = row[0];
+        static const std::map<char, int> types{{'P', SC_PAGEJUMP}, {'V', SC_SETVALUE}, {'X', SC_ACTIONEXIT},
+                                               {'L', SC_LABEL},    {'B', SC_BRANCH},   {'R', SC_REFSH}};
+        IStepchain* action = list.CreateSC(types.at(kind));
+        if (kind == 'V') {
+            static_cast<CSCSetValue*>(action)->Dest.m_name = arg;
+            static_cast<CSCSetValue*>(action)->Source.m_name = std::string("1");
+        } else if (kind == 'L') {
+            static_cast<CSCLabel*>(action)->m_name = arg;
+        } else if (kind == 'B') {
+            static_cast<CSCBranch*>(action)->Label = arg;
+        }
+        list.AddSC(action);
+    }
+}
+
 // The stored bytes of a list, and of a list of `rows`, in hex.
-std::string ListHex(CStepchainData& list);
-std::string RowsHex(const std::string& rows);
+inline std::string ListHex(CStepchainData& list) { return ToHex(StoredBytes(list)); }
+inline std::string RowsHex(const std::string& rows)
+{
+    CStepchainData list;
+    Fill(list, rows);
+    return ListHex(list);
+}
 
 // The settings dialogs of the editor tests: no window, an answer set by the
 // test. A confirmed set value gets `nextName` as its destination, a
-// confirmed label `nextName` as its name.
+// confirmed label `nextName` as its name. Install registers them for set
+// value and label; StartStepchainUi brings the real dialogs back.
 struct TestDialogs {
     static inline int answer = IDOK;
     static inline int opened = 0;
     static inline std::string nextName = "W9";
-    static int Open(IStepchain* action, QWidget* parent, DWORD limit);
-    // Registers Open for set value and label (the real dialogs come back with Restore).
-    static void Install();
-    static void Restore();
+    static int Open(IStepchain* action, QWidget*, DWORD)
+    {
+        ++opened;
+        if (answer == IDOK && action->GetActionType() == SC_SETVALUE) {
+            static_cast<CSCSetValue*>(action)->Dest.m_name = nextName;
+            static_cast<CSCSetValue*>(action)->Source.m_name = std::string("1");
+        } else if (answer == IDOK && action->GetActionType() == SC_LABEL) {
+            static_cast<CSCLabel*>(action)->m_name = nextName;
+        }
+        return answer;
+    }
+    static void Install()
+    {
+        answer = IDOK;
+        opened = 0;
+        nextName = "W9";
+        SetActionEditHook(SC_SETVALUE, &Open);
+        SetActionEditHook(SC_LABEL, &Open);
+    }
 };
 
 // A clipboard that holds bytes of its own, or fails to take any.
@@ -43,35 +96,67 @@ public:
     ~TestClipboard() override { SetClipboard(nullptr); }
     bool SetListBytes(const std::string& data) override
     {
-        if (!failing) {
+        if (!failing)
             bytes = data;
-            held = true;
-        }
         return !failing;
     }
     bool GetListBytes(std::string* data) override
     {
-        *data = bytes;
-        return held;
+        *data = bytes.value_or("");
+        return bytes.has_value();
     }
     bool failing = false;
-    bool held = false;
-    std::string bytes;
+    std::optional<std::string> bytes;
 };
 
 // An editor on `source`, shown, as the tests drive it.
-std::unique_ptr<CStepchainDlg> OpenEditor(CStepchainData& source, DWORD limit = 0, const std::string& key = {});
+inline std::unique_ptr<CStepchainDlg> OpenEditor(CStepchainData& source, DWORD limit = 0)
+{
+    auto editor = std::make_unique<CStepchainDlg>(&source, nullptr, limit, std::string());
+    editor->show();
+    editor->activateWindow();
+    return QTest::qWaitForWindowActive(editor.get()) ? std::move(editor) : nullptr;
+}
 
 // What a user does in the grid.
-void SelectRows(CStepchainDlg& editor, int first, int last);
+inline void SelectRows(CStepchainDlg& editor, int first, int last)
+{
+    QTableView* grid = editor.Grid();
+    for (int row : {first, last}) {
+        const QModelIndex cell = editor.Model()->index(row, StepchainModel::DetailColumn);
+        grid->scrollTo(cell);
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, row == first ? Qt::NoModifier : Qt::ShiftModifier,
+                          grid->visualRect(cell).center());
+    }
+}
+
+inline QString KindText(int type) { return ui::FromCp932(KindName(type)); }
+
 // Chooses a kind in the kind list of row `row`.
-void ChooseKind(CStepchainDlg& editor, int row, int type);
-QString Cell(CStepchainDlg& editor, int row, int column, int role = Qt::DisplayRole);
-QString KindText(int type);
+inline void ChooseKind(CStepchainDlg& editor, int row, int type)
+{
+    SelectRows(editor, row, row);
+    QComboBox* list = editor.KindList();
+    const int index = list->findData(type);
+    QVERIFY2(index >= 0 && list->isVisible(), qPrintable(KindText(type)));
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+inline QString Cell(CStepchainDlg& editor, int row, int column, int role = Qt::DisplayRole)
+{
+    return editor.Model()->data(editor.Model()->index(row, column), role).toString();
+}
 
 // An editor on a list of `rows`, with a test host and a test clipboard.
 struct Editing {
-    explicit Editing(const std::string& rows, DWORD limit = 0);
+    explicit Editing(const std::string& rows, DWORD limit = 0, bool layers = false)
+    {
+        host.layers = layers;
+        source.SetLimit(limit);
+        Fill(source, rows);
+        editor = OpenEditor(source, limit);
+    }
     std::string Hex() { return ListHex(*editor->WorkingCopy()); }
     void Select(int first, int last) { SelectRows(*editor, first, last); }
     void Key(Qt::Key key) { QTest::keyClick(editor->Grid(), key, Qt::ControlModifier); }

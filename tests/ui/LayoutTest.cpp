@@ -13,11 +13,14 @@ private slots:
         e.editor->resize(e.editor->minimumSize());
         e.Select(3, 3);
         QPushButton* previous = nullptr;
+        QString texts;
         for (int i = 0; i < CStepchainDlg::CommandCount; ++i) {
             QPushButton* button = e.editor->CommandButton(CStepchainDlg::Command(i));
             QVERIFY(!previous || (button->y() == previous->y() && button->x() > previous->geometry().right()));
             previous = button;
+            texts += button->text();
         }
+        QCOMPARE(texts, QString::fromUtf8("上へ下へコピー切取り貼付け挿入"));
         for (QPushButton* button : e.editor->findChildren<QPushButton*>()) {
             QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(), qPrintable(button->text()));
             QVERIFY(e.editor->rect().contains(button->geometry()));

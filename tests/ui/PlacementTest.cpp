@@ -6,9 +6,7 @@
 namespace {
 QByteArray Record(int32_t showCmd, int32_t left, int32_t top, int32_t right, int32_t bottom)
 {
-    WindowPlacement p;
-    std::tie(p.showCmd, p.left, p.top, p.right, p.bottom) = std::make_tuple(showCmd, left, top, right, bottom);
-    return p.Encode();
+    return WindowPlacement{WindowPlacement::SIZE, 0, showCmd, -1, -1, -1, -1, left, top, right, bottom}.Encode();
 }
 }
 

@@ -7,8 +7,10 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // The test classes of this program register themselves; the program runs
@@ -24,6 +26,10 @@ std::vector<UiTestClass>& UiTestClasses();
         UiTestClasses().push_back({#Class, [] { return std::unique_ptr<QObject>(new Class); }});    \
         return true;                                                                                \
     }()
+
+// The rows of a table-driven test, taken apart with a structured binding.
+template <class... Columns>
+using Rows = std::initializer_list<std::tuple<Columns...>>;
 
 // Runs `drive` with the modal dialog that the next exec() shows, once it is
 // the active window (so that its first field has had the focus). A dialog

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,15 @@ struct Listed {
 inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 inline QString Caption(IStepchain* action) { return ui::FromCp932(action->GetCaption()); }
 inline void Type(OperandEdit* field, const QString& text) { field->Edit()->setText(text); }
+
+// Each widget enabled (1) or not; with `shown`, shown (1) or not.
+inline QString Flags(std::initializer_list<QWidget*> widgets, bool shown = false)
+{
+    QString s;
+    for (QWidget* w : widgets)
+        s += (shown ? w->isVisibleTo(w->window()) : w->isEnabled()) ? '1' : '0';
+    return s;
+}
 
 // Types `text` over the field's text and moves on to `next`, as a user leaving it.
 inline void TypeInto(QLineEdit* edit, const QString& text, QWidget* next)
@@ -69,41 +79,7 @@ DialogRun Run(IStepchain* action, const std::function<void(D&)>& drive, bool ok 
     });
     run.result = CSCDialog::Open<D>(action, nullptr, limit);
     run.messages = log.texts;
-    if (run.result == IDOK)
-        run.outcome = Caption(action);
-    else
-        run.outcome = (run.refused ? QStringList(run.messages.begin(), run.messages.end()).join('|') : "kept") +
-                      (StoredBytes(*action) == before ? "" : " (changed)");
+    const QString refusal = run.refused ? QStringList(run.messages.begin(), run.messages.end()).join('|') : "kept";
+    run.outcome = run.result == IDOK ? Caption(action) : refusal + (StoredBytes(*action) == before ? "" : " (changed)");
     return run;
-}
-
-// The dialog's title and each operand field as "filter/m_refuseNumber/m_kindMask",
-// the filter being the code its "▼" asks the host's picker with (the host
-// cancels; the field must stay as it was). Then the first field picks `choice`
-// and cancels (the action's bytes must stay) and picks it again with OK.
-template <class D>
-QString Fields(IStepchain* action, std::initializer_list<OperandEdit* const D::*> fields, const char* choice)
-{
-    UiTestHost host;
-    QString shown;
-    Run<D>(action, [&](D& d) {
-        shown = d.windowTitle();
-        for (OperandEdit* const D::*member : fields) {
-            OperandEdit* field = d.*member;
-            const QString before = field->Edit()->text();
-            field->PickButton()->click();
-            shown += QString(" %1/%2/%3")
-                         .arg(field->Edit()->text() == before ? host.pickerFilter : 0xFFFFFFFF)
-                         .arg(field->Edit()->m_refuseNumber)
-                         .arg(field->Edit()->m_kindMask);
-        }
-    }, false);
-    host.pickerAnswer = 1;
-    host.pickerChoice = choice;
-    for (bool ok : {false, true}) {
-        const DialogRun run = Run<D>(action, [&](D& d) { (d.**fields.begin())->PickButton()->click(); }, ok);
-        if (run.result != (ok ? IDOK : IDCANCEL) || (!ok && run.outcome != "kept"))
-            shown += ok ? " (OK failed)" : " (cancel changed the action)";
-    }
-    return shown;
 }
