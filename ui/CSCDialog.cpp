@@ -104,10 +104,6 @@ bool CSCDialog::PickActionLink(std::string& text)
 
 void CSCDialog::NotifyMemoryChosen(CVXMemEditSC* edit, const CVXMemNode& node)
 {
-    for (OperandEdit* operand : m_operands) {
-        if (operand->Edit() == edit && operand->m_takesKind)
-            operand->Node()->m_kind = node.m_kind;
-    }
     OnMemoryChosen(edit, node);
 }
 

@@ -24,8 +24,6 @@ public:
     // For a field whose list of memories depends on another control.
     void SetFilter(uint32_t filter) { m_filter = filter; }
 
-    // When set, a memory the field's check accepted gives the operand its kind.
-    bool m_takesKind = false;
     // When set, the text is stored as typed, a leading "#" included.
     bool m_keepsHash = false;
     // When set, a disabled field (its setting does not apply) leaves the operand as it was.
