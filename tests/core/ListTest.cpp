@@ -39,7 +39,8 @@ std::string Names(const std::vector<TestAction*>& rows)
     return out;
 }
 
-TEST(List, CreatesOnlyKnownTypesAndCountsThemInTheCaption)
+// Without a user interface only the kinds that need no dialog say OK.
+TEST(List, CreatesOnlyKnownTypesCountsThemAndEditsNothingWithoutAUserInterface)
 {
     CStepchainData list;
     EXPECT_EQ(list.CreateSC(16), nullptr);
@@ -47,20 +48,25 @@ TEST(List, CreatesOnlyKnownTypesAndCountsThemInTheCaption)
     EXPECT_EQ(list.GetCaption(), Sj("(未設定)"));
     for (int type : {SC_REFSH, SC_PAGEJUMP, SC_ACTIONEXIT})
         list.AddSC(list.CreateSC(type));
-    EXPECT_EQ(list.GetAt(2)->GetActionType(), SC_ACTIONEXIT);
     EXPECT_EQ(list.GetCaption(), Sj("(3件設定済)"));
+    EXPECT_EQ(list.Edit(nullptr, 0, "key"), IDCANCEL);
+    EXPECT_EQ(list.GetAt(2)->Edit(nullptr, 0) * 10 + list.GetAt(1)->Edit(nullptr, 0), IDOK * 10 + IDCANCEL);
 }
 
 // Copying and comparing whole lists also runs over random lists elsewhere;
 // these are the cases those rarely meet.
-TEST(List, CopyAndCompare)
+TEST(List, CopyCompareAndOwner)
 {
     FakeObject owner("Btn1");
+    FakeObject selection("Sel", "SELECT");
     CStepchainData source;
     source.AddSC(Make(source, SC_LABEL, "m_name=A"));
     source.AddSC(source.CreateSC(SC_ACTIONEXIT));
     CStepchainData copy;
+    // A selection never becomes the owner; neither does nothing.
     copy.SetOwnerObj(&owner);
+    copy.SetOwnerObj(&selection);
+    copy.SetOwnerObj(nullptr);
     copy.CopyPropertiesFrom(&source);
     copy.CopyPropertiesFrom(&copy);
     ASSERT_EQ(copy.GetCount(), 2u);
@@ -71,19 +77,6 @@ TEST(List, CopyAndCompare)
     EXPECT_EQ(copy.CompareProperties(&source) + source.CompareProperties(&copy), 0);
     copy.AddSC(copy.CreateSC(SC_REFSH));
     EXPECT_EQ(copy.CompareProperties(&source), 0);
-}
-
-TEST(List, OwnerIsNeverASelection)
-{
-    FakeObject button("Btn1");
-    FakeObject selection("Sel", "SELECT");
-    CStepchainData list;
-    list.SetOwnerObj(&selection);
-    EXPECT_EQ(list.GetOwnerObj(), nullptr);
-    list.SetOwnerObj(&button);
-    list.SetOwnerObj(&selection);
-    list.SetOwnerObj(nullptr);
-    EXPECT_EQ(list.GetOwnerObj(), &button);
 }
 
 TEST(List, MergeLimitDropsWhatTheLimitWordForbids)
@@ -148,16 +141,6 @@ TEST(List, MemSyncParksAndRestoresTheNamesOfARemovedDevice)
     list.MemSync("*.", "anything");
     EXPECT_EQ(Names(rows), "PLC1.D0 PLC10.D0 @*PLC1> @*.>anything|W0 PLC1.D5 @*PLC1> @*.>anything");
     EXPECT_EQ(rows[0]->m_first.m_text2, "");
-}
-
-TEST(List, EditWithoutUserInterfaceIsCancelled)
-{
-    CStepchainData list;
-    list.AddSC(list.CreateSC(SC_ACTIONEXIT));
-    EXPECT_EQ(list.Edit(nullptr, 0, "key"), IDCANCEL);
-    EXPECT_EQ(list.GetAt(0)->Edit(nullptr, 0), IDOK);
-    list.AddSC(Make(list, SC_LABEL, "m_name=A"));
-    EXPECT_EQ(list.GetAt(1)->Edit(nullptr, 0), IDCANCEL);
 }
 
 }
