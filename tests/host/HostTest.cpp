@@ -51,13 +51,13 @@ TEST(PropertyBase, KeepsItsArgumentsAndAnswersTheBaseOperations)
     SEARCHPROPERTY search{"Name"};
     EXPECT_EQ(property.SearchProperty(&miss) * 10 + property.SearchProperty(&search), 1);
     EXPECT_EQ(search.found, &property);
-    BareProperty same(1, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, 0, 2, 0, nullptr);
+    BareProperty same(1, nullptr, "Same", 0, 0, nullptr, nullptr, 0, 0, 2, 0, nullptr);
     BareProperty other(1, nullptr, nullptr, 0, 0, nullptr, nullptr, 0, 0, 4, 0, nullptr);
     EXPECT_EQ(property.IsSameSubtype(&same) * 10 + property.IsSameSubtype(&other), 10);
     // Without a default name the name stays as it is.
     property.CopyTextFromDefautLang();
     same.CopyTextFromDefautLang();
-    EXPECT_EQ(property.GetName() + "|" + same.GetName(), "Default|");
+    EXPECT_EQ(property.GetName() + "|" + same.GetName(), "Default|Same");
 }
 
 // Without a property window, or without its grid, there is nothing to draw
