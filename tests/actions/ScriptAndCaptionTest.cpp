@@ -98,7 +98,6 @@ const Row kRows[] = {
     {SC_STRING, "Target=TXT1|Operation=3|Source=TXT2", "APD 80 TXT1 TXT2\n", "TXT1にTXT2を追加"},
     {SC_STRING, "Target=TXT1|Operation=4", "CP 80 TXT1 \n", kError},
     {SC_STRING, kFormat + "0x42", "FMT 7 2 3 TXT1 W0\n", "TXT1にW0を書式化してセット"},
-    {SC_STRING, kFormat + "0xA2", "FMT 13 2 3 TXT1 W0\n", kError},
     // Fraction digits of 16 or more spill into the integer digits: 1 and 16 pack to 2 and 0.
     {SC_STRING, kFormat + "32", "FMT 2 0 3 TXT1 W0\n", "TXT1にW0を書式化してセット"},
     {SC_STRING, "Target=TXT1|Operation=6|Source.aux=0", "BS_ESC TXT1\n", "TXT1の末尾削除(ESC対応)"},
