@@ -42,12 +42,10 @@ TEST(AutoRepeatScript, Passes)
         {"GP-10", 0, kAll, "_L0_", cp932::RemoveAll(cp932::RemoveAll(kBlocking, kLayerSave), kLayerTest)},
         {"GP-10", 1, {2, 0, 0}, "_L0_", "\tLOOP W0\n"},
         {"GP-10", 1, kAll, "INITIAL", ""},
-        {"GP-10", 1, kAll, "INTERVAL", ""},
         {"XCAVO-7", 1, kAll, "INITIAL",
          "\tADIM [clsID].LoopTime l\n\tADIM [clsID].LoopCount b\n\tVALSET [clsID].LoopTime #0\n"},
         {"XCAVO-7", 1, kAll, "INTERVAL", kInterval},
         {"CAVO", 0, kAll, "_L0_", "\tEXPR [clsID].LoopTime=SYSCOUNT+#100\n\tMOV [clsID].LoopCount #0\n\tMAIN W0\n"},
-        {"CAVO", 0, kOff, "INITIAL", ""},
         {"CAVO", 0, kOff, "INTERVAL", ""},
         {"CAVO", 0, kOff, "_L0_", "\tMAIN W0\n"},
         // イ is 83 43: the bytes of CAVO are there, but not from a character's start.
@@ -86,21 +84,21 @@ TEST(AutoRepeatScript, SwitchesWordKeepsOneBitPerSwitch)
 const std::string kCalc = "Dest=W0|Delta=-1|Lower=0|Upper=10|AutoRepeat=0|Beep=0|Accelerate=0|";
 const std::string kClock = "Hour=W1|Minute=W2|Delta=-15|LimitHour=23|LimitMinute=W9|AutoRepeat=0|Beep=0|Accelerate=0|";
 
+// The interval pass's frame around a step on the models that repeat by their own loop.
+const std::string kIf = "\t\tIF SYSCOUNT >= [clsID].LoopTime AND [clsID].LoopTime!=#0 THEN\n";
+const std::string kNext = "\t\t\tEXPR [clsID].LoopTime=SYSCOUNT+#0\n\t\t\tADD [clsID].LoopCount #1\n\t\tENDIF\n";
+
 TEST(RepeatingKinds, StepForms)
 {
-    const std::tuple<int, const char*, std::string, const char*, const char*> cases[] = {
+    const std::tuple<int, const char*, std::string, const char*, std::string> cases[] = {
         {SC_CALC, "CAVO", kCalc + "Wrap=1", "_L0_", "\tEXPR W0=W0+#-1\n"},
         {SC_CALC, "CAVO", kCalc + "RangeCheck=1", "_L0_",
          "\tVALSET _AutoRepCHKMAX #10\n\tVALSET _AutoRepCHKMIN #0\n\tVALSET _AutoRepCHKVAL W0\n"
          "\tVALSET _AutoRepINCVAL #-1\n\tSUB _AutoRepRANGECHK\n\tMOV W0 _AutoRepRETVAL\n"},
         {SC_CALC, "CAVO", kCalc + "AutoRepeat=1|RangeCheck=1|Wrap=1", "INTERVAL",
-         "\t\tIF SYSCOUNT >= [clsID].LoopTime AND [clsID].LoopTime!=#0 THEN\n"
-         "\t\t\tVALSET _AutoRepCHKMAX #10\n\t\t\tVALSET _AutoRepCHKMIN #0\n\t\t\tVALSET _AutoRepCHKVAL W0\n"
-         "\t\t\tVALSET _AutoRepINCVAL #-1\n\t\t\tSUB _AutoRepRANGECHKLOOP\n\t\t\tMOV W0 _AutoRepRETVAL\n"
-         "\t\t\tEXPR [clsID].LoopTime=SYSCOUNT+#0\n\t\t\tADD [clsID].LoopCount #1\n\t\tENDIF\n"},
-        {SC_CALC, "CAVO", kCalc + "AutoRepeat=1", "INTERVAL",
-         "\t\tIF SYSCOUNT >= [clsID].LoopTime AND [clsID].LoopTime!=#0 THEN\n\t\t\tEXPR W0=W0+#-1\n"
-         "\t\t\tEXPR [clsID].LoopTime=SYSCOUNT+#0\n\t\t\tADD [clsID].LoopCount #1\n\t\tENDIF\n"},
+         kIf + "\t\t\tVALSET _AutoRepCHKMAX #10\n\t\t\tVALSET _AutoRepCHKMIN #0\n\t\t\tVALSET _AutoRepCHKVAL W0\n"
+               "\t\t\tVALSET _AutoRepINCVAL #-1\n\t\t\tSUB _AutoRepRANGECHKLOOP\n\t\t\tMOV W0 _AutoRepRETVAL\n" + kNext},
+        {SC_CALC, "CAVO", kCalc + "AutoRepeat=1", "INTERVAL", kIf + "\t\t\tEXPR W0=W0+#-1\n" + kNext},
         {SC_CALC, "GP-10", kCalc, "_L0_", "\tADD W0 #-1\n"},
         {SC_CALC, "GP-10", kCalc + "RangeCheck=1|Wrap=1", "_L0_",
          "\tMOV _AutoRepCHKMAX #10\n\tMOV _AutoRepCHKMIN #0\n\tMOV _AutoRepCHKVAL W0\n"
@@ -110,11 +108,9 @@ TEST(RepeatingKinds, StepForms)
          "\tSUB _ClockInc\n\tMOV W1 _ClockHour\n\tMOV W2 _ClockMin\n"},
         // Two blanks before THEN, unlike add/subtract.
         {SC_CALCTIME, "CAVO", kClock + "AutoRepeat=1|TimeLimit=1", "INTERVAL",
-         "\t\tIF SYSCOUNT >= [clsID].LoopTime AND [clsID].LoopTime!=#0  THEN\n"
-         "\t\tVALSET _ClockHour W1\n\t\tVALSET _ClockMin W2\n\t\tVALSET _ClockIncVal #-15\n"
-         "\t\tVALSET _ClockHourLim #23\n\t\tVALSET _ClockMinLim W9\n"
-         "\t\tSUB _ClockInc\n\t\tMOV W1 _ClockHour\n\t\tMOV W2 _ClockMin\n"
-         "\t\t\tEXPR [clsID].LoopTime=SYSCOUNT+#0\n\t\t\tADD [clsID].LoopCount #1\n\t\tENDIF\n"},
+         cp932::ReplaceAll(kIf, " THEN", "  THEN") + "\t\tVALSET _ClockHour W1\n\t\tVALSET _ClockMin W2\n"
+             "\t\tVALSET _ClockIncVal #-15\n\t\tVALSET _ClockHourLim #23\n\t\tVALSET _ClockMinLim W9\n"
+             "\t\tSUB _ClockInc\n\t\tMOV W1 _ClockHour\n\t\tMOV W2 _ClockMin\n" + kNext},
         {SC_CALCTIME, "GP-10", kClock, "_L0_",
          "\tMOV _ClockHour W1\n\tMOV _ClockMin W2\n\tMOV _ClockIncVal #-15\n\tMOV _ClockMinLim #-1\n"
          "\tSUB _ClockInc\n\tMOV W1 _ClockHour\n\tMOV W2 _ClockMin\n"},

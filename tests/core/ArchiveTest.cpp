@@ -10,8 +10,7 @@ namespace {
 
 TEST(Archive, StringsTakeTheShortestPrefixAndReadBack)
 {
-    const std::pair<size_t, const char*> cases[] = {{0, "00"},        {3, "03"},           {254, "FE"},
-                                                    {255, "FF FF 00"}, {300, "FF 2C 01"}, {0xFFFD, "FF FD FF"},
+    const std::pair<size_t, const char*> cases[] = {{0, "00"}, {254, "FE"}, {255, "FF FF 00"}, {0xFFFD, "FF FD FF"},
                                                     {0xFFFE, "FF FF FF FE FF 00 00"}};
     for (const auto& [length, prefix] : cases) {
         const std::string text(length, 'x');
@@ -60,10 +59,6 @@ TEST(Archive, DirectionIsEnforcedAndPeekNeverReadsPastTheEnd)
     DWORD v = 7;
     EXPECT_FALSE(loading.PeekDWORD(v));
     EXPECT_EQ(v, 7u);
-    CArchive four(Hex("01 00 00 00"));
-    EXPECT_TRUE(four.PeekDWORD(v));
-    EXPECT_EQ(v, 1u);
-    EXPECT_EQ(four.GetPosition(), 0u);
 }
 
 TEST(ListArchive, ExactBytes)
@@ -84,16 +79,11 @@ TEST(ListArchive, ExactBytes)
     CArchive rows;
     six.SerializeOut(rows, 2, 4);
     EXPECT_EQ(ToHex(rows.GetStored()), "03 00 0D 01 43 0D 01 44 0D 01 45");
-}
-
-TEST(ListArchive, LoadingAppends)
-{
-    CStepchainData list;
-    list.AddSC(list.CreateSC(SC_REFSH));
-    CArchive in(Hex("02 00 0D 01 41 0F"));
-    list.Serialize(in);
+    // Loading appends to the rows there are.
+    CArchive in(rows.GetStored());
+    six.Serialize(in);
+    EXPECT_EQ(six.GetCount(), 9u);
     EXPECT_EQ(in.GetRemaining(), 0u);
-    EXPECT_EQ(ToHex(StoredBytes(list)), "03 00 0B 0D 01 41 0F");
 }
 
 TEST(ListArchive, ABadStreamFailsAndKeepsTheActionsReadBefore)

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <utility>
 
 std::string Hex(std::string_view spaced)
 {
@@ -16,10 +17,8 @@ std::string Hex(std::string_view spaced)
         if (std::isxdigit(static_cast<unsigned char>(c)) == 0)
             throw std::invalid_argument("not a hex digit");
         pair += c;
-        if (pair.size() == 2) {
-            out += static_cast<char>(std::stoi(pair, nullptr, 16));
-            pair.clear();
-        }
+        if (pair.size() == 2)
+            out += static_cast<char>(std::stoi(std::exchange(pair, {}), nullptr, 16));
     }
     return out;
 }

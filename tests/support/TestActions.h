@@ -31,7 +31,7 @@ public:
         nodes.push_back(&m_second);
     }
     BOOL CompareProperties(IStepchain* other) override { return other->GetActionType() == m_type; }
-    int IsInvalid() override { return m_invalid; }
+    int IsInvalid() override { return 0; }
     BOOL MergeLimit(DWORD) override { return 1; }
     void MemSync(std::string oldName, std::string newName) override
     {
@@ -46,6 +46,5 @@ public:
     // The main pass answers this text followed by the key it was given.
     std::string m_main;
     std::string m_caption;
-    int m_invalid = 0;
     std::vector<std::string> hookCalls;
 };
