@@ -1,17 +1,20 @@
+#include <QSettings>
 #include <QSignalSpy>
 
 #include "EditorSupport.h"
-#include "core/Texts.h"
+#include "dialogs/DialogDrive.h"
 #include "host/ModuleWindows.h"
-#include "support/Bytes.h"
-#include "ui/UiText.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 using Dlg = CStepchainDlg;
 bool IsRed(Dlg& editor, int row)
 {
-    const QModelIndex cell = editor.Model()->index(row, StepchainModel::DetailColumn);
-    return editor.Model()->data(cell, Qt::BackgroundRole).value<QBrush>().color() == QColor(255, 0, 0);
+    return editor.Model()->data(editor.Model()->index(row, 1), Qt::BackgroundRole).value<QBrush>().color() == Qt::red;
+}
+QByteArray Record(int32_t showCmd, int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    return WindowPlacement{WindowPlacement::SIZE, 0, showCmd, -1, -1, -1, -1, left, top, right, bottom}.Encode();
 }
 }
 
@@ -172,31 +175,26 @@ private slots:
     // (here redraw and end) go at once, in the same step; the current row stays in the list.
     void undoRedo()
     {
-        for (const QString command : {"kind on the new row", "kind on a blank row", "another kind", "settings",
-                                      "move up", "move down", "cut", "paste", "paste under a limit"}) {
-            Editing e("V:W1 L:A B:A X V:W2", command == "paste under a limit" ? 0x04 : 0);
+        // On the rows selected: the command clicked (-1: none), then the kind
+        // chosen on the first (-1: the settings button instead, when no command).
+        for (const auto& [first, last, command, kind, limit] : Rows<int, int, int, int, DWORD>{
+                 {5, 5, -1, SC_LABEL, 0}, {2, 2, Dlg::InsertCommand, SC_SETVALUE, 0}, {1, 1, -1, SC_SETVALUE, 0},
+                 {1, 1, -1, -1, 0}, {2, 3, Dlg::MoveUpCommand, -1, 0}, {0, 2, Dlg::MoveDownCommand, -1, 0},
+                 {1, 5, Dlg::CutCommand, -1, 0}, {2, 2, Dlg::PasteCommand, -1, 0}, {2, 2, Dlg::PasteCommand, -1, 0x04}}) {
+            Editing e("V:W1 L:A B:A X V:W2", limit);
             e.board.SetListBytes(Hex(RowsHex("L:C R")));
             const std::string before = e.Hex();
             TestDialogs::nextName = "B";
-            if (command == "kind on the new row") {
-                ChooseKind(*e.editor, 5, SC_LABEL);
-            } else if (command == "kind on a blank row") {
-                e.Select(2, 2);
-                e.Click(Dlg::InsertCommand);
-                ChooseKind(*e.editor, 2, SC_SETVALUE);
-            } else if (command == "another kind") {
-                ChooseKind(*e.editor, 1, SC_SETVALUE);
-            } else if (command == "settings") {
-                e.Select(1, 1);
+            e.Select(first, last);
+            if (command >= 0)
+                e.Click(Dlg::Command(command));
+            if (kind >= 0)
+                ChooseKind(*e.editor, first, kind);
+            else if (command < 0)
                 e.editor->SettingsButton()->click();
-            } else {
-                const bool up = command == "move up", down = command == "move down", cut = command == "cut";
-                e.Select(up ? 2 : down ? 0 : cut ? 1 : 2, up ? 3 : down ? 2 : cut ? 5 : 2);
-                e.Click(up ? Dlg::MoveUpCommand : down ? Dlg::MoveDownCommand : cut ? Dlg::CutCommand : Dlg::PasteCommand);
-            }
             const std::string after = e.Hex();
-            QVERIFY2(after != before && e.editor->UndoStack()->count() == 1, qPrintable(command));
-            if (command == "paste under a limit") {
+            QVERIFY2(after != before && e.editor->UndoStack()->count() == 1, qPrintable(QString::number(first)));
+            if (limit != 0) {
                 QCOMPARE(after, RowsHex("V:W1 L:A L:C B:A V:W2"));
                 QVERIFY(e.editor->Grid()->currentIndex().row() <= 3);
             }
@@ -283,6 +281,91 @@ private slots:
             if (host)
                 QCOMPARE(ToHex(host->appliedList) + host->appliedKey, result == 'h' ? edited + key : "");
         }
+    }
+
+    // Each kind from the editor: chosen in the kind list of an empty list, its
+    // settings dialog shows its title, OK as the default button, and each memory field as
+    // "filter/m_refuseNumber/m_kindMask"; every field shown and enabled takes
+    // "M<n>" in turn before OK. After the editor's OK the list holds the action,
+    // whose caption tells where each name went; a refused OK shows its message.
+    void everyKindFromTheEditor()
+    {
+        StartStepchainUi();
+        for (const auto& [type, shown] : Rows<int, const char*>{
+            {SC_PAGEJUMP, "ﾍﾟｰｼﾞ移動 6/0/1 = 動作を選択してください"},
+            {SC_SETVALUE, "値ｾｯﾄ 6/1/1 6/0/1 = M0へM1を書込み\n"},
+            {SC_CALC, "加減算 6/1/1 6/0/1 6/0/1 6/0/1 = M0にM1を加算"},
+            {SC_CALCTIME, "時刻加減算 6/1/1 6/1/1 6/0/1 6/0/1 6/0/1 = 時 (M0):分(M1)をM2(分)加算"},
+            {SC_COMM, "通信出力 1073741828/0/1 = メッセージを出力:'M0'"},
+            {SC_PASSPAGE, "認証つきページジャンプ = !入力にエラーがあります"},
+            {SC_KEYPAD, "キーパッド呼出 1073741828/1/3 6/0/1 6/0/1 6/0/1 = !入力にエラーがあります"},
+            {SC_OPE, "算術演算 6/1/1 6/0/1 6/0/1 = !入力にエラーがあります"},
+            {SC_CALL, "サブルーチン呼び出し = !入力にエラーがあります"},
+            {SC_ACTIONLINK, "アクションリンクの設定 = !入力にエラーがあります"},
+            {SC_STRING, "文字操作 5/1/2 5/0/1 = !入力にエラーがあります"},
+            {SC_SETGRAPHMEM, "グラフメモリーアクセス 3/1/4 6/0/1 6/0/1 = M0[位置指定:M1]M2 を書き込み\n"},
+            {SC_LABEL, "分岐ラベル = !入力にエラーがあります"},
+            {SC_BRANCH, "条件分岐 6/1/1 6/0/1 = !入力にエラーがあります"}}) {
+            UiTestHost host;
+            host.layers = true;
+            CStepchainData source;
+            MessageLog log;
+            QString seen;
+            WhenModal([&](QDialog* editor) {
+                WhenModal([&](QDialog* settings) {
+                    seen = settings->windowTitle();
+                    int typed = 0;
+                    for (OperandEdit* field : settings->findChildren<OperandEdit*>()) {
+                        CVXMemEditSC* edit = field->Edit();
+                        seen += QString(" %1/%2/%3").arg(field->Filter()).arg(edit->m_refuseNumber).arg(edit->m_kindMask);
+                        if (edit->isEnabled() && edit->isVisibleTo(settings))
+                            edit->setText(QString("M%1").arg(typed++));
+                    }
+                    QVERIFY(static_cast<CSCDialog*>(settings)->OkButton()->isDefault());
+                    static_cast<CSCDialog*>(settings)->OkButton()->click();
+                });
+                ChooseKind(*static_cast<CStepchainDlg*>(editor), 0, type);
+                editor->accept();
+            });
+            QCOMPARE(source.Edit(nullptr, 0, ""), IDOK);
+            const QString refusal = QStringList(log.texts.begin(), log.texts.end()).join('|');
+            seen += " = " + (source.GetCount() == 1 ? Caption(source.GetAt(0)) : refusal);
+            QCOMPARE(seen, U(shown));
+        }
+    }
+
+    // The editor's placement as the settings keep it.
+    void recordLayout()
+    {
+        const QByteArray bytes = Record(WindowPlacement::SHOW_MAXIMIZED, 10, 20, 650, 500);
+        QCOMPARE(bytes.toHex(' '), QByteArray("2c 00 00 00 00 00 00 00 03 00 00 00 ff ff ff ff ff ff ff ff ff ff ff ff "
+                                              "ff ff ff ff 0a 00 00 00 14 00 00 00 8a 02 00 00 f4 01 00 00"));
+        QCOMPARE(WindowPlacement::Decode(bytes).value().NormalRect(), QRect(10, 20, 640, 480));
+    }
+
+    // A stored placement the editor takes, or ignores (minimised, off every
+    // screen, no size, the wrong length or length word).
+    void storedPlacement()
+    {
+        const QByteArray normal = Record(1, 40, 30, 840, 630);
+        for (const auto& [stored, taken] : {std::pair{normal, true}, {Record(2, 40, 30, 840, 630), false},
+                 {Record(1, 20000, 20000, 20800, 20600), false}, {Record(1, 40, 30, 40, 630), false},
+                 {normal.left(43), false}, {normal + QByteArray(4, '\0'), false}, {QByteArray(normal).replace(0, 1, "\x28"), false}}) {
+            QSettings("VESKAROLIN", "Panelwright").setValue("Settings/StepchainDlg", stored);
+            CStepchainData source;
+            QCOMPARE(CStepchainDlg(&source, nullptr, 0, {}).geometry() == QRect(40, 30, 800, 600), taken);
+        }
+    }
+
+    // Cancel (as OK) keeps where the editor was; the next one opens there.
+    void keptAcrossEditors()
+    {
+        Editing e("");
+        e.editor->setGeometry(60, 50, 700, 520);
+        e.editor->reject();
+        const QByteArray stored = QSettings("VESKAROLIN", "Panelwright").value("Settings/StepchainDlg").toByteArray();
+        QCOMPARE(WindowPlacement::Decode(stored).value().NormalRect(), e.editor->geometry());
+        QCOMPARE(OpenEditor(e.source)->geometry(), e.editor->geometry());
     }
 };
 
