@@ -5,13 +5,32 @@
 #include "actions/CSCLabel.h"
 #include "actions/CSCOpe.h"
 #include "actions/CSCSetGraphMem.h"
+#include "actions/CSCSetValue.h"
+#include "ui/ListWindow.h"
 #include "ui/dialogs/CSCBranchDlg.h"
 #include "ui/dialogs/CSCCalcDlg.h"
 #include "ui/dialogs/CSCCalcTimeDlg.h"
 #include "ui/dialogs/CSCOpeDlg.h"
 #include "ui/dialogs/CSCSetGraphMemDlg.h"
+#include "ui/dialogs/CSCSetValueDlg.h"
 
 namespace {
+using ValueDlg = CSCSetValueDlg;
+
+// The editor as a dialog's parent sees it: a window that knows the list's owner.
+class ListParent : public QWidget, public IListWindow {
+public:
+    IPWObject* GetListOwner() const override { return owner.get(); }
+    std::unique_ptr<FakeObject> owner = std::make_unique<FakeObject>("Btn1");
+};
+
+struct Value : Listed<CSCSetValue> {
+    Value(const std::string& dest, const std::string& source) : Listed(SC_SETVALUE)
+    {
+        std::tie(action->Dest.m_name, action->Source.m_name) = std::tie(dest, source);
+    }
+};
+
 // A branch on W0 followed by the label L1 that it jumps to.
 struct Branch : Listed<CSCBranch> {
     explicit Branch(int32_t condition) : Listed(SC_BRANCH)
@@ -24,9 +43,98 @@ struct Branch : Listed<CSCBranch> {
 };
 }
 
+// The memory fields and the picks that every settings dialog shares are
+// driven on the set-value dialog: a destination that refuses numbers and a value.
 class OperandDialogsTest : public QObject {
     Q_OBJECT
 private slots:
+    void numbers()
+    {
+        for (const char* yes : {"", "-", ".", "-.5", "12.", "#12", "#", "0"})
+            QVERIFY2(CVXMemEditSC::IsNumber(yes), yes);
+        for (const char* no : {"1.2.3", "--1", "1-2", "W0", "##1"})
+            QVERIFY2(!CVXMemEditSC::IsNumber(no), no);
+    }
+
+    // Leaving a field that held "W0" for OK: what stays in it, what the user
+    // was told (and answered), what the host got. The host knows W0, GR1 and
+    // TXT1 of types 0, 1, 2; without a host nothing is checked.
+    void leavingAField()
+    {
+        const QString unknown = U("'NEW1'は利用可能なメモリー名として登録されていません。\nユーザ定義メモリーとして追加しますか?");
+        const QString number = U("代入先のメモリーに数値は指定できません");
+        for (const auto& [withHost, destination, kindMask, typed, ctrl, answer, stays, message, registeredType] :
+             Rows<bool, bool, uint, QString, bool, bool, QString, QString, int>{  // registeredType -1: none
+                 {true, true, 1, "5", false, true, "W0", number, -1}, {false, true, 1, "5", false, true, "5", "", -1},
+                 {true, false, 1, "-", false, true, "-", "", -1}, {true, true, 1, "W0", false, true, "W0", "", -1},
+                 {true, true, 1, "NEW1", false, true, "NEW1", unknown, 0},
+                 {true, true, 1, "NEW1", false, false, "W0", unknown, -1},
+                 {true, true, 2, "NEW1", false, true, "NEW1", unknown, 2},
+                 {true, true, 4, "NEW1", false, true, "NEW1", unknown, 1},
+                 {true, true, 1, "TXT1", false, true, "W0", U("指定できない型のメモリーが選択されています"), -1},
+                 {true, false, 5, "GR1", false, true, "GR1", "", -1}, {true, true, 1, "NEW1", true, true, "NEW1", "", -1},
+                 {true, true, 1, U("Wé"), false, true, "W0", U("次の文字は使用できません: é"), -1}}) {
+            UiTestHost host({{"W0", 0}, {"GR1", 1}, {"TXT1", 2}});
+            if (!withHost)
+                SetMainWindow(nullptr);
+            Value a("W0", "W0");
+            Run<ValueDlg>(a.action, [&](ValueDlg& d) {
+                CVXMemEditSC* edit = destination ? d.m_dest->Edit() : d.m_value->Edit();
+                edit->m_kindMask = kindMask;
+                MessageLog log({answer});
+                QTest::keyPress(edit, Qt::Key_Control, ctrl ? Qt::ControlModifier : Qt::NoModifier);
+                TypeInto(edit, typed, d.OkButton());
+                QTest::keyRelease(d.OkButton(), Qt::Key_Control);
+                QCOMPARE(edit->text(), stays);
+                QCOMPARE(log.texts, message.isEmpty() ? std::vector<QString>{} : std::vector<QString>{message});
+            }, false);
+            QCOMPARE(host.registered, (decltype(host.registered)(registeredType >= 0, {"NEW1", registeredType})));
+        }
+    }
+
+    // The picker starts from the operand with its kind suffix and the owner's
+    // name; a choice (answer 1) sets the kind from the suffix it comes back
+    // with. Without a link of its own, the action-link chooser starts from the owner's name.
+    void pickMemory()
+    {
+        for (const auto& [kind, start, answer, choice, name, newKind] :
+             Rows<int, const char*, int, const char*, const char*, int>{
+                 {0, "W0", 1, "GR1[GRAPH]", "GR1", 1}, {1, "W0[GRAPH]", 1, "TXT1[TEXT]", "TXT1", 2},
+                 {2, "W0[TEXT]", 1, "W5", "W5", 0}, {2, "W0[TEXT]", 0, "W5", "W0", 2}, {0, "W0", 2, "W5", "W0", 0}}) {
+            UiTestHost host;
+            std::tie(host.pickerAnswer, host.pickerChoice) = std::tuple(answer, choice);
+            ListParent parent;
+            Value a("W0", "1");
+            a.action->Dest.m_kind = kind;
+            ValueDlg dialog(a.action, &parent, 0);
+            dialog.m_dest->PickButton()->click();
+            const CVXMemNode& node = dialog.CopyAs<CSCSetValue>()->Dest;
+            QCOMPARE(host.pickerStart + ' ' + host.pickerOwner + ' ' + std::to_string(host.pickerFilter),
+                     start + std::string(" Btn1 6"));
+            QCOMPARE(node.m_name + std::to_string(node.m_kind), name + std::to_string(newKind));
+            std::string link;
+            dialog.PickActionLink(link);
+            QCOMPARE(host.linkStart, std::string("Btn1!"));
+        }
+    }
+
+    // What OK stores from a value field, with no host to look names up: "#"
+    // dropped, an untouched name kept byte for byte, a character without a
+    // CP932 form refused.
+    void valueOnOk()
+    {
+        for (const auto& [stored, typed, after, refused] : Rows<std::string, QString, std::string, bool>{  // typed null: as loaded
+                 {"W0", "#12", "12", false}, {"A\x81", {}, "A\x81", false}, {"W0", U("Wé"), "W0", true}}) {
+            Value a("W0", stored);
+            const DialogRun run = Run<ValueDlg>(a.action, [&](ValueDlg& d) {
+                if (!typed.isNull())
+                    d.m_value->Edit()->setText(typed);
+            });
+            QCOMPARE(ToHex(a.action->Source.m_name), ToHex(after));
+            QCOMPARE(run.refused, refused);
+        }
+    }
+
     // Enabled: auto-repeat, acceleration, beep, upper and its ▼, lower and its
     // ▼, wrap; at opening ("+": a repeat box shows checked) and after a click on
     // each of the two boxes (a disabled box ignores it). Limit bit 0x01 shows both boxes clear.
