@@ -48,13 +48,10 @@ QString Apply(CSCPageJumpDlg& d, const Steps& s)
     int checked = -1;
     for (int i = 0; i < 3; ++i)
         checked = d.ActionButton(i)->isChecked() ? i : checked;
-    return QStringLiteral("action %1 page '%2' %3 layer %4/%5 effect %6/%7")
-        .arg(checked)
-        .arg(d.Page()->Edit()->text(), Flags({d.Page()->Edit(), d.Page()->PickButton(), d.LayerList(), d.EffectList()}))
-        .arg(d.LayerList()->currentIndex())
-        .arg(d.LayerList()->count())
-        .arg(d.EffectList()->currentIndex())
-        .arg(d.EffectList()->count());
+    const QString enabled = Flags({d.Page()->Edit(), d.Page()->PickButton(), d.LayerList(), d.EffectList()});
+    return QString("action %1 page '%2' %3 layer %4 effect %5")
+        .arg(QString::number(checked), d.Page()->Edit()->text(), enabled, QString::number(d.LayerList()->currentIndex()),
+             QString::number(d.EffectList()->currentIndex()));
 }
 
 struct Keypad : Listed<CSCKeypad> {
@@ -91,11 +88,11 @@ private slots:
     void pageJumpEnabling()
     {
         for (const auto& [layers, mode, click, shown] : Rows<bool, int32_t, int, const char*>{
-                 {true, -1, -1, "action -1 page '' 0001 layer 0/2 effect 0/11"},
-                 {true, L2 | Fx(10) | 2, -1, "action 2 page '5' 1111 layer 1/2 effect 10/11"},
-                 {true, L2 | Fx(3) | 1, -1, "action 1 page '' 0001 layer 0/2 effect 3/11"},
-                 {false, 2, -1, "action 2 page '5' 1100 layer -1/0 effect -1/0"},
-                 {false, L2 | Fx(10) | 2, -1, "action -1 page '' 0000 layer -1/0 effect -1/0"}}) {
+                 {true, -1, -1, "action -1 page '' 0001 layer 0 effect 0"},
+                 {true, L2 | Fx(10) | 2, -1, "action 2 page '5' 1111 layer 1 effect 10"},
+                 {true, L2 | Fx(3) | 1, -1, "action 1 page '' 0001 layer 0 effect 3"},
+                 {false, 2, -1, "action 2 page '5' 1100 layer -1 effect -1"},
+                 {false, L2 | Fx(10) | 2, -1, "action -1 page '' 0000 layer -1 effect -1"}}) {
             UiTestHost host;
             host.layers = layers;
             PageJump jump(mode, "5");

@@ -12,8 +12,6 @@
 #include "ui/dialogs/CSCPassPageDlg.h"
 
 namespace {
-const std::vector<std::string> kRoutines{"INIT", Sj("MAIN:主処理"), "BAD\x81"};
-
 struct PassPage : Listed<CSCPassPage> {
     PassPage(int32_t jump, const std::string& password, int32_t keypad) : Listed(SC_PASSPAGE)
     {
@@ -53,32 +51,25 @@ private slots:
         }
     }
 
-    // A host that fills in the routines but does not answer the query offers none.
-    void callWithASilentHost()
-    {
-        UiTestHost host;
-        host.features["WIZ_MODULEREGST"] = kRoutines;
-        host.answersQueries = false;
-        Listed<CSCCall> call(SC_CALL);
-        Run<CSCCallDlg>(call.action, [&](CSCCallDlg& d) { QCOMPARE(d.RoutineBox()->count(), 0); }, false);
-    }
-
     // OK with an entry picked or a text typed (null: left as loaded): the
-    // stored bytes, and the refusal that keeps the routine as it was.
+    // stored bytes, and the refusal that keeps the routine as it was. A
+    // silent host fills in the routines but does not answer the query: it offers none.
     void callOk()
     {
         const QString control = U("サブルーチン名に改行、復帰、タブは使用できません");
         const std::string stored = "OLD\t\x81";
         // pick: the entry chosen, -1 to type.
-        for (const auto& [pick, typed, after, message] : Rows<int, QString, std::string, QString>{
-                 {2, {}, "BAD\x81", ""}, {-1, U("計算 1"), Sj("計算 1"), ""}, {-1, {}, stored, ""},
-                 {-1, "A\tB", stored, control}, {-1, "A\nB", stored, control}, {-1, "A\rB", stored, control},
-                 {-1, U("A😀"), stored, U("次の文字は使用できません: 😀")}}) {
+        for (const auto& [silent, pick, typed, after, message] : Rows<bool, int, QString, std::string, QString>{
+                 {false, 2, {}, "BAD\x81", ""}, {true, -1, {}, stored, ""}, {false, -1, U("計算 1"), Sj("計算 1"), ""},
+                 {false, -1, {}, stored, ""}, {false, -1, "A\tB", stored, control}, {false, -1, "A\nB", stored, control},
+                 {false, -1, "A\rB", stored, control}, {false, -1, U("A😀"), stored, U("次の文字は使用できません: 😀")}}) {
             UiTestHost host;
-            host.features["WIZ_MODULEREGST"] = kRoutines;
+            host.features["WIZ_MODULEREGST"] = {"INIT", Sj("MAIN:主処理"), "BAD\x81"};
+            host.answersQueries = !silent;
             Listed<CSCCall> call(SC_CALL);
             call.action->m_routine = stored;
             const DialogRun run = Run<CSCCallDlg>(call.action, [&](CSCCallDlg& d) {
+                QCOMPARE(d.RoutineBox()->count(), silent ? 0 : 3);
                 if (pick >= 0)
                     d.RoutineBox()->setCurrentIndex(pick);
                 else if (!typed.isNull())
