@@ -138,51 +138,41 @@ private slots:
         }
     }
 
-    // The content list at opening and on a change, and what OK stores.
-    void commContentKind()
+    // The content kind at opening (a kind outside the list opens as the
+    // message) and after a switch, with what the field then allows: enabled,
+    // ▼ enabled, looked up, the kinds it takes. Then what OK makes of a name
+    // picked or typed: the caption and the kind stored. A message goes into
+    // the script as typed; a memory value's kind follows the name the field finally holds.
+    void comm()
     {
+        const QString kanji16 = U("漢").repeated(16);
         // switchTo -1: left as opened; shown: the kind then shown.
-        for (const auto& [stored, content, switchTo, shown, text] : Rows<int, const char*, int, int, const char*>{
-                 {0, "HELLO", -1, 0, "HELLO"}, {1, "W0", -1, 1, "W0"}, {2, "", -1, 2, ""}, {-1, "HI", -1, 0, "HI"},
-                 {0, "HELLO", 1, 1, ""}, {1, "W0", 0, 0, "W0"}, {1, "W0", 2, 2, ""}}) {
-            UiTestHost host({{"W0", 0}});
+        for (const auto& [stored, content, switchTo, pick, typed, shown, outcome] :
+             Rows<int, const char*, int, bool, QString, int, QString>{
+                 {0, "HELLO", -1, false, "", 0, "メッセージを出力:'HELLO' 3"}, {1, "W0", -1, false, "", 1, "メモリー値を出力:W0 0"},
+                 {2, "", -1, false, "", 2, "ボタン&イベント名を出力 0"}, {-1, "HI", -1, false, "", 0, "メッセージを出力:'HI' 3"},
+                 {0, "HELLO", 1, false, "", 1, "!入力にエラーがあります 0"}, {1, "W0", 0, false, "", 0, "メッセージを出力:'W0' 3"},
+                 {1, "W0", 2, false, "", 2, "ボタン&イベント名を出力 0"},
+                 {0, "OLD", -1, false, kanji16, 0, U("メッセージを出力:'%1' 3").arg(kanji16)},
+                 {0, "OLD", -1, false, kanji16 + U("漢"), 0, "メッセージ長さは32バイト以下に設定してください 3"},
+                 {0, "OLD", -1, false, "#5", 0, "メッセージを出力:'#5' 3"},
+                 {0, "OLD", -1, false, "A\tB", 0, "メッセージに改行、復帰、タブは使用できません 3"},
+                 {1, "OLD", -1, false, "#5", 1, "メモリー値を出力:#5 0"}, {1, "OLD", -1, true, "", 1, "メモリー値を出力:TXT1 2"},
+                 {1, "OLD", -1, true, "W0", 1, "メモリー値を出力:W0 0"}, {1, "OLD", -1, false, "TXT1", 1, "メモリー値を出力:TXT1 2"}}) {
+            UiTestHost host({{"W0", 0}, {"TXT1", 2}});
+            host.PickerChooses("TXT1[TEXT]");
             Comm comm(stored, content, stored == 0 ? 3 : 0);
             const DialogRun run = Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) {
                 if (switchTo >= 0)
                     d.contentKind->setCurrentIndex(switchTo);
                 CVXMemEditSC* edit = d.content->Edit();
-                QCOMPARE(d.contentKind->currentIndex(), shown);
-                QCOMPARE(edit->text(), QString(text));
-                QCOMPARE(Flags({edit, d.content->PickButton()}), shown == 0 ? "10" : shown == 1 ? "11" : "00");
-                QCOMPARE(edit->m_noCheck, shown == 1 ? 0 : 1);
-                QCOMPARE(shown == 1 ? edit->m_kindMask : 3, 3u);
-            });
-            QCOMPARE(run.result, IDOK);
-            QCOMPARE(ToHex(StoredBytes(*comm.action)), ToHex(StoredBytes(*Comm(shown, text, shown == 0 ? 3 : 0).action)));
-        }
-    }
-
-    // A message goes into the script as typed; a memory value is a name or a
-    // constant, and its kind (after the caption) follows the name the field
-    // finally holds, picked or typed.
-    void commTyped()
-    {
-        const QString kanji16 = U("漢").repeated(16);
-        for (const auto& [kind, pick, typed, outcome] : Rows<int, bool, QString, QString>{
-                 {0, false, kanji16, U("メッセージを出力:'%1' 3").arg(kanji16)},
-                 {0, false, kanji16 + U("漢"), U("メッセージ長さは32バイト以下に設定してください 3")},
-                 {0, false, "#5", U("メッセージを出力:'#5' 3")},
-                 {0, false, "A\tB", U("メッセージに改行、復帰、タブは使用できません 3")},
-                 {1, false, "#5", U("メモリー値を出力:#5 0")}, {1, true, "", U("メモリー値を出力:TXT1 2")},
-                 {1, true, "W0", U("メモリー値を出力:W0 0")}, {1, false, "TXT1", U("メモリー値を出力:TXT1 2")}}) {
-            UiTestHost host({{"W0", 0}, {"TXT1", 2}});
-            host.PickerChooses("TXT1[TEXT]");
-            Comm comm(kind, "OLD", kind == 0 ? 3 : 0);
-            const DialogRun run = Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) {
+                QCOMPARE(QString::number(d.contentKind->currentIndex()) + Flags({edit, d.content->PickButton()}) +
+                             QString::number(edit->m_noCheck) + QString::number(shown == 1 ? edit->m_kindMask : 3),
+                         QString::number(shown) + (shown == 0 ? "1013" : shown == 1 ? "1103" : "0013"));
                 if (pick)
                     d.content->PickButton()->click();
                 if (!typed.isEmpty())
-                    TypeInto(d.content->Edit(), typed, d.OkButton());
+                    TypeInto(edit, typed, d.OkButton());
             });
             QCOMPARE(run.outcome + ' ' + QString::number(comm.action->Content.m_kind), outcome);
         }
