@@ -27,6 +27,7 @@ struct Listed {
     CStepchainData list;
     A* action;
     explicit Listed(int type) : action(static_cast<A*>(list.CreateSC(type))) { list.AddSC(action); }
+    A* operator->() const { return action; }
 };
 
 inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }

@@ -24,13 +24,6 @@ public:
     std::unique_ptr<FakeObject> owner = std::make_unique<FakeObject>("Btn1");
 };
 
-struct Value : Listed<CSCSetValue> {
-    Value(const std::string& dest, const std::string& source) : Listed(SC_SETVALUE)
-    {
-        std::tie(action->Dest.m_name, action->Source.m_name) = std::tie(dest, source);
-    }
-};
-
 // A branch on W0 followed by the label L1 that it jumps to.
 struct Branch : Listed<CSCBranch> {
     explicit Branch(int32_t condition) : Listed(SC_BRANCH)
@@ -77,7 +70,8 @@ private slots:
             UiTestHost host({{"W0", 0}, {"GR1", 1}, {"TXT1", 2}});
             if (!withHost)
                 SetMainWindow(nullptr);
-            Value a("W0", "W0");
+            Listed<CSCSetValue> a(SC_SETVALUE);
+            std::tie(a->Dest.m_name, a->Source.m_name) = std::tuple("W0", "W0");
             Run<ValueDlg>(a.action, [&](ValueDlg& d) {
                 CVXMemEditSC* edit = destination ? d.m_dest->Edit() : d.m_value->Edit();
                 edit->m_kindMask = kindMask;
@@ -104,8 +98,8 @@ private slots:
             UiTestHost host;
             std::tie(host.pickerAnswer, host.pickerChoice) = std::tuple(answer, choice);
             ListParent parent;
-            Value a("W0", "1");
-            a.action->Dest.m_kind = kind;
+            Listed<CSCSetValue> a(SC_SETVALUE);
+            std::tie(a->Dest.m_name, a->Dest.m_kind) = std::tuple("W0", kind);
             ValueDlg dialog(a.action, &parent, 0);
             dialog.m_dest->PickButton()->click();
             const CVXMemNode& node = dialog.CopyAs<CSCSetValue>()->Dest;
@@ -125,7 +119,8 @@ private slots:
     {
         for (const auto& [stored, typed, after, refused] : Rows<std::string, QString, std::string, bool>{  // typed null: as loaded
                  {"W0", "#12", "12", false}, {"A\x81", {}, "A\x81", false}, {"W0", U("Wé"), "W0", true}}) {
-            Value a("W0", stored);
+            Listed<CSCSetValue> a(SC_SETVALUE);
+            std::tie(a->Dest.m_name, a->Source.m_name) = std::tuple("W0", stored);
             const DialogRun run = Run<ValueDlg>(a.action, [&](ValueDlg& d) {
                 if (!typed.isNull())
                     d.m_value->Edit()->setText(typed);

@@ -1,6 +1,5 @@
 #include <QButtonGroup>
 #include <QRadioButton>
-#include <optional>
 
 #include "DialogDrive.h"
 #include "actions/CSCKeypad.h"
@@ -15,13 +14,6 @@
 namespace {
 constexpr int32_t L2 = INT32_MIN;  // on LAYER2
 constexpr int32_t Fx(int effect) { return effect << 16; }
-
-struct PageJump : Listed<CSCPageJump> {
-    PageJump(int32_t mode, const char* page) : Listed(SC_PAGEJUMP)
-    {
-        std::tie(action->m_mode, action->m_page.m_name) = std::tuple(mode, page);
-    }
-};
 
 // What the user does before OK or cancel: the action clicked, the page typed
 // (unless null), the layer and the effect chosen; then, when set, the host
@@ -54,13 +46,6 @@ QString Apply(CSCPageJumpDlg& d, const Steps& s)
              QString::number(d.EffectList()->currentIndex()));
 }
 
-struct Keypad : Listed<CSCKeypad> {
-    Keypad(const char* dest, int kind) : Listed(SC_KEYPAD)
-    {
-        std::tie(action->Dest.m_name, action->Dest.m_kind, action->KeyPage) = std::tuple(dest, kind, 3);
-    }
-};
-
 // Enabled: total digits, fraction digits, its box and memory, range list,
 // maximum, minimum, message, link, "選択", key page; shown: fraction digits
 // and memory; then the range chosen and the link shown.
@@ -71,13 +56,6 @@ QString State(CSCKeypadDlg& d)
            ' ' + Flags({d.fracDigits, d.fracMem}, true) + QString(" %1 ").arg(d.rangeList->currentIndex()) +
            d.actLink->text();
 }
-
-struct StringOp : Listed<CSCString> {
-    explicit StringOp(int operation) : Listed(SC_STRING)
-    {
-        std::tie(action->Target.m_name, action->Operation, action->Source.m_name) = std::tuple("TXT1", operation, "W5");
-    }
-};
 }
 
 class PanelDialogsTest : public QObject {
@@ -95,7 +73,8 @@ private slots:
                  {false, L2 | Fx(10) | 2, -1, "action -1 page '' 0000 layer -1 effect -1"}}) {
             UiTestHost host;
             host.layers = layers;
-            PageJump jump(mode, "5");
+            Listed<CSCPageJump> jump(SC_PAGEJUMP);
+            std::tie(jump->m_mode, jump->m_page.m_name) = std::tuple(mode, "5");
             QString seen;
             Run<CSCPageJumpDlg>(jump.action, [&](CSCPageJumpDlg& d) { seen = Apply(d, {click}); }, false);
             QCOMPARE(seen, QString(shown));
@@ -123,10 +102,11 @@ private slots:
                  {true, Fx(4) | 2, "W0", {0, nullptr, -1, 9, true}, Fx(9), "W9", U("LAYER1 次ページに移動 エフェクト=ズーム")}}) {
             UiTestHost host({{"W0", 0}, {"W1", 0}, {"W5", 0}, {"W9", 0}});
             host.layers = layers;
-            PageJump jump(mode, page);
+            Listed<CSCPageJump> jump(SC_PAGEJUMP);
+            std::tie(jump->m_mode, jump->m_page.m_name) = std::tuple(mode, page);
             const DialogRun run = Run<CSCPageJumpDlg>(jump.action, [&](CSCPageJumpDlg& d) { Apply(d, steps); });
             QCOMPARE(run.outcome, outcome);
-            QCOMPARE(ToHex(StoredBytes(*jump.action)), ToHex(StoredBytes(*PageJump(storedMode, storedPage).action)));
+            QCOMPARE(std::pair(jump->m_mode, jump->m_page.m_name), std::pair(storedMode, std::string(storedPage)));
         }
     }
 
@@ -142,10 +122,9 @@ private slots:
                  {2, 1, false, true, true, "00000001111 10 1 PLC1!Btn2 | 00000000001 01 0 "}}) {
             UiTestHost host;
             host.PickerChooses("TXT1[TEXT]");
-            Keypad k("M1", destKind);
-            std::tie(k.action->RangeCheck, k.action->FracFromMem, k.action->UseMessage, k.action->UseActLink) =
-                std::make_tuple(rangeCheck, fromMemory, messageOn, linkOn);
-            k.action->ActLink = "PLC1!Btn2!Push";
+            Listed<CSCKeypad> k(SC_KEYPAD);
+            std::tie(k->Dest.m_kind, k->RangeCheck, k->FracFromMem, k->UseMessage, k->UseActLink, k->ActLink) =
+                std::make_tuple(destKind, rangeCheck, fromMemory, messageOn, linkOn, "PLC1!Btn2!Push");
             QString seen;
             Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
                 seen = State(d) + " | ";
@@ -173,11 +152,12 @@ private slots:
                  {true, "TXT1", 2, false, "W0", "キーパッド呼び出し[書き込み先:W0 配置ページ:3 総桁:5]"},
                  {true, "TXT1", 2, false, "", text},
                  {false, "TXT1", 2, false, "TXT2", "キーパッド呼び出し[書き込み先:TXT2 配置ページ:3 総桁:5]"}}) {
-            std::optional<UiTestHost> host;
-            if (withHost)
-                host.emplace(std::map<std::string, int>{{"W0", 0}, {"TXT1", 2}}).PickerChooses("TXT1[TEXT]");
-            Keypad k(stored, storedKind);
-            k.action->RangeCheck = -1;
+            UiTestHost host({{"W0", 0}, {"TXT1", 2}});
+            host.PickerChooses("TXT1[TEXT]");
+            if (!withHost)
+                SetMainWindow(nullptr);
+            Listed<CSCKeypad> k(SC_KEYPAD);
+            std::tie(k->Dest.m_name, k->Dest.m_kind, k->KeyPage, k->RangeCheck) = std::tuple(stored, storedKind, 3, -1);
             const DialogRun run = Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
                 if (pick)
                     d.dest->PickButton()->click();
@@ -208,9 +188,8 @@ private slots:
                  {12, true, QString(33, 'a'), U("総桁数は9以下に指定する必要があります")}}) {
             UiTestHost host({{"W0", 0}, {"W1", 0}});
             host.LinkChooses("PLC1!Btn2!Push");
-            Keypad k("W0", 0);
-            k.action->TotalDigits = storedTotal;
-            std::tie(k.action->ActLink, k.action->ActLinkKept) = std::pair("PLC1!Btn1!Push", "KEPT");
+            Listed<CSCKeypad> k(SC_KEYPAD);
+            std::tie(k->TotalDigits, k->ActLink, k->ActLinkKept) = std::tuple(storedTotal, "PLC1!Btn1!Push", "KEPT");
             const DialogRun run = Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
                 d.dest->Edit()->setText("W1");
                 if (storedTotal <= 9)
@@ -244,7 +223,8 @@ private slots:
             UiTestHost host;
             if (fontBuilder)
                 host.features["WIZ_FONTBUILDER"] = {};
-            StringOp s(stored);
+            Listed<CSCString> s(SC_STRING);
+            std::tie(s->Target.m_name, s->Operation, s->Source.m_name) = std::tuple("TXT1", stored, "W5");
             Run<CSCStringDlg>(s.action, [&](CSCStringDlg& d) {
                 QCOMPARE(d.source->Filter(), stored == 5 ? 6u : 5u);
                 QCOMPARE(d.operations->checkedId(), written);
@@ -271,7 +251,8 @@ private slots:
                  {4, 5, "", "", "", "", "FMT 6 0 3 TXT1 \n"},
                  {3, 4, "", "", "", "", "CP 80 TXT1 W5\n"},
                  {2, 5, "", "", "", "", "FMT 6 0 3 TXT1 W5\n"}}) {
-            StringOp s(operation);
+            Listed<CSCString> s(SC_STRING);
+            std::tie(s->Target.m_name, s->Operation, s->Source.m_name) = std::tuple("TXT1", operation, "W5");
             const DialogRun run = Run<CSCStringDlg>(s.action, [&](CSCStringDlg& d) {
                 if (clicked >= 0)
                     d.Radio(clicked)->click();
