@@ -93,8 +93,7 @@ public:
     ~TestClipboard() override { SetClipboard(nullptr); }
     bool SetListBytes(const std::string& data) override
     {
-        if (!failing)
-            bytes = data;
+        bytes = failing ? bytes : data;
         return !failing;
     }
     bool GetListBytes(std::string* data) override

@@ -55,8 +55,8 @@ private slots:
         QCOMPARE(e.editor->windowTitle() + e.editor->Model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString() +
                      e.editor->Model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString() + Cell(*e.editor, 0, 0),
                  QString::fromUtf8("ステップチェーン設定アクション詳細"));
-        QVERIFY(e.editor->Model()->rowCount() == 1 && !e.editor->KindList()->isVisible());
-        QCOMPARE(e.host.Count(hostmsg::LAYER_SUPPORT), 1);
+        QVERIFY(e.editor->Model()->rowCount() == 1 && !e.editor->KindList()->isVisible() &&
+                e.host.Count(hostmsg::LAYER_SUPPORT) == 1);
         ChooseKind(*e.editor, 0, SC_SETVALUE);
         QCOMPARE(TestDialogs::opened, 1);
         QCOMPARE(Cell(*e.editor, 0, 0) + '|' + Cell(*e.editor, 1, 0), KindText(SC_SETVALUE) + '|');
@@ -148,10 +148,7 @@ private slots:
     // refused with a message; one more row still fits, then the new row takes no kind.
     void pasteRefused()
     {
-        std::string rows;
-        for (size_t i = 0; i + 1 < MAX_STEPCHAIN_ACTIONS; ++i)
-            rows += "X ";
-        Editing e(rows);
+        Editing e(QString("X ").repeated(MAX_STEPCHAIN_ACTIONS - 1).toStdString());
         MessageLog log;
         e.board.SetListBytes("\x01");
         e.Click(Dlg::PasteCommand);
@@ -264,12 +261,10 @@ private slots:
             CStepchainData source;
             source.SetOwnerObj(owner ? &object : nullptr);
             Fill(source, "V:W1 L:A B:B");
-            const std::string before = ListHex(source);
-            std::string edited;
+            const std::string before = ListHex(source), edited = RowsHex("V:W1 L:A B:B V:W9");
             WhenModal([&](QDialog* dialog) {
                 auto* editor = static_cast<Dlg*>(dialog);
                 ChooseKind(*editor, 3, SC_SETVALUE);
-                edited = ListHex(*editor->WorkingCopy());
                 QTest::keyClick(editor->Grid(), Qt::Key_Return);
                 QTest::keyClick(editor->Grid(), Qt::Key_Escape);
                 QVERIFY(editor->isVisible());
@@ -347,8 +342,8 @@ private slots:
     {
         const QByteArray normal = Record(1, 40, 30, 840, 630);
         for (const auto& [stored, taken] : {std::pair{normal, true}, {Record(2, 40, 30, 840, 630), false},
-                 {Record(1, 20000, 20000, 20800, 20600), false}, {Record(1, 40, 30, 40, 630), false},
-                 {normal.left(43), false}, {normal + QByteArray(4, '\0'), false}, {QByteArray(normal).replace(0, 1, "\x28"), false}}) {
+                 {Record(1, 20000, 20000, 20800, 20600), false}, {Record(1, 40, 30, 40, 630), false}, {normal.left(43), false},
+                 {normal + QByteArray(4, '\0'), false}, {QByteArray(normal).replace(0, 1, "\x28"), false}}) {
             QSettings("VESKAROLIN", "Panelwright").setValue("Settings/StepchainDlg", stored);
             CStepchainData source;
             QCOMPARE(CStepchainDlg(&source, nullptr, 0, {}).geometry() == QRect(40, 30, 800, 600), taken);

@@ -125,7 +125,7 @@ private slots:
                 if (!typed.isNull())
                     d.m_value->Edit()->setText(typed);
             });
-            QCOMPARE(ToHex(a.action->Source.m_name), ToHex(after));
+            QCOMPARE(ToHex(a->Source.m_name), ToHex(after));
             QCOMPARE(run.refused, refused);
         }
     }
@@ -139,8 +139,7 @@ private slots:
                  {0, 0, 0, "10000000 11111111"}, {1, 1, 0, "11111111+ 10000000"}, {1, 1, 1, "00011111 00000000"},
                  {1, 0, 0xFFFE, "11100000+ 10011111"}}) {
             Listed<CSCCalc> a(SC_CALC);
-            a.action->AutoRepeat = a.action->Accelerate = autoRepeat;
-            a.action->RangeCheck = rangeCheck;
+            std::tie(a->AutoRepeat, a->Accelerate, a->RangeCheck) = std::tuple(autoRepeat, autoRepeat, rangeCheck);
             QString seen;
             const auto Enabled = [](CSCCalcDlg& d) {
                 return Flags({d.m_repeat.m_autoRepeat, d.m_repeat.m_accelerate, d.m_repeat.m_beep, d.m_upper->Edit(),
@@ -166,8 +165,7 @@ private slots:
                  {false, false, "W1に#-2を加算 1 1 U L 1"}, {true, false, "W1に#-2を加算:オートリピート 0 0 U L 1"},
                  {false, true, "W1に#-2を加算上下限チェックあり -9～9  1 1 9 -9 0"}}) {
             Listed<CSCCalc> a(SC_CALC);
-            CSCCalc& c = *a.action;
-            std::tie(c.Upper.m_name, c.Lower.m_name, c.Accelerate, c.Beep, c.Wrap) = std::tuple("U", "L", 1, 1, 1);
+            std::tie(a->Upper.m_name, a->Lower.m_name, a->Accelerate, a->Beep, a->Wrap) = std::tuple("U", "L", 1, 1, 1);
             const DialogRun run = Run<CSCCalcDlg>(a.action, [&](CSCCalcDlg& d) {
                 Type(d.m_dest, "#W1");
                 Type(d.m_delta, "##-2");
@@ -178,15 +176,14 @@ private slots:
                 for (QCheckBox* box : {d.m_repeat.m_accelerate, d.m_repeat.m_beep, d.m_wrap})
                     box->setChecked(false);
             });
-            QCOMPARE(run.outcome + QString::asprintf(" %u %u %s %s %u", c.Accelerate, c.Beep, c.Upper.m_name.c_str(),
-                                                     c.Lower.m_name.c_str(), c.Wrap),
+            QCOMPARE(run.outcome + QString::asprintf(" %u %u %s %s %u", a->Accelerate, a->Beep, a->Upper.m_name.c_str(),
+                                                     a->Lower.m_name.c_str(), a->Wrap),
                      U(stored));
         }
         Listed<CSCCalc> a(SC_CALC);
-        CSCCalc& c = *a.action;
-        std::tie(c.AutoRepeat, c.Accelerate, c.RangeCheck, c.Wrap) = std::make_tuple(1, 3, 2, 5);
+        std::tie(a->AutoRepeat, a->Accelerate, a->RangeCheck, a->Wrap) = std::make_tuple(1, 3, 2, 5);
         QCOMPARE(Run<CSCCalcDlg>(a.action, [](CSCCalcDlg&) {}).result, IDOK);
-        QCOMPARE(QString::asprintf("%u %u %u", c.Accelerate, c.RangeCheck, c.Wrap), QString("0 1 1"));
+        QCOMPARE(QString::asprintf("%u %u %u", a->Accelerate, a->RangeCheck, a->Wrap), QString("0 1 1"));
     }
 
     // The limit time follows its box (its fields are disabled and keep their
@@ -195,7 +192,7 @@ private slots:
     {
         for (const bool limitTime : {false, true}) {
             Listed<CSCCalcTime> a(SC_CALCTIME);
-            std::tie(a.action->LimitHour.m_name, a.action->LimitMinute.m_name) = std::tuple("LH", "LM");
+            std::tie(a->LimitHour.m_name, a->LimitMinute.m_name) = std::tuple("LH", "LM");
             const DialogRun run = Run<CSCCalcTimeDlg>(a.action, [&](CSCCalcTimeDlg& d) {
                 Type(d.m_hour, "H");
                 Type(d.m_minute, "#M");
@@ -207,7 +204,7 @@ private slots:
                 d.m_repeat.m_accelerate->setChecked(true);
             });
             QCOMPARE(run.outcome, U("時 (H):分(M)を-15(分)加算オートリピートあり[加速あり]") + (limitTime ? U(":制限 23時59分") : ""));
-            QCOMPARE(a.action->LimitHour.m_name + a.action->LimitMinute.m_name, std::string(limitTime ? "2359" : "LHLM"));
+            QCOMPARE(a->LimitHour.m_name + a->LimitMinute.m_name, std::string(limitTime ? "2359" : "LHLM"));
         }
     }
 
@@ -219,7 +216,7 @@ private slots:
         for (const auto& [stored, chosen, shown] : Rows<int32_t, int32_t, const char*>{
                  {4, -2, "余り W0 = W1 % 3\n 4"}, {7, -2, " !入力にエラーがあります -1"}, {0, 3, "＋ W0 = W1 / 3\n 3"}}) {
             Listed<CSCOpe> a(SC_OPE);
-            a.action->Operator = stored;
+            a->Operator = stored;
             QString seen;
             const DialogRun run = Run<CSCOpeDlg>(a.action, [&](CSCOpeDlg& d) {
                 for (int i = 0; stored == 0 && i < d.m_operator->count(); ++i)
@@ -231,7 +228,7 @@ private slots:
                 if (chosen != -2)
                     d.m_operator->setCurrentIndex(chosen);
             });
-            QCOMPARE(seen + ' ' + run.outcome + ' ' + QString::number(a.action->Operator), U(shown));
+            QCOMPARE(seen + ' ' + run.outcome + ' ' + QString::number(a->Operator), U(shown));
         }
     }
 
@@ -278,13 +275,13 @@ private slots:
                 Type(d.m_reference, "#5");
                 d.m_label->setText(U(label));
             });
-            const std::string operands = run.result == IDOK ? b.action->Subject.m_name + b.action->Reference.m_name : "";
+            const std::string operands = run.result == IDOK ? b->Subject.m_name + b->Reference.m_name : "";
             QCOMPARE(run.outcome + QString::fromStdString(operands), U(outcome));
         }
         Branch b(1);
-        b.action->Label = std::string("L\t\x81", 3);
+        b->Label = std::string("L\t\x81", 3);
         QCOMPARE(Run<CSCBranchDlg>(b.action, [](CSCBranchDlg&) {}).result, IDOK);
-        QCOMPARE(ToHex(b.action->Label), ToHex(std::string("L\t\x81", 3)));
+        QCOMPARE(ToHex(b->Label), ToHex(std::string("L\t\x81", 3)));
     }
 
     // The access names the last field and makes it a destination when
@@ -300,7 +297,7 @@ private slots:
                  {0, 1, "5", "読み出し先1 代入先のメモリーに数値は指定できません0"}}) {
             UiTestHost host({{"GR1", 1}, {"W0", 0}});
             Listed<CSCSetGraphMem> a(SC_SETGRAPHMEM);
-            std::tie(a.action->Access, a.action->Value.m_name) = std::tuple(stored, value);
+            std::tie(a->Access, a->Value.m_name) = std::tuple(stored, value);
             QString seen;
             const DialogRun run = Run<CSCSetGraphMemDlg>(a.action, [&](CSCSetGraphMemDlg& d) {
                 if (chosen >= 0)
@@ -309,7 +306,7 @@ private slots:
                 Type(d.m_graphMem, "GR1");
                 Type(d.m_position, "#3");
             });
-            QCOMPARE(seen + run.outcome + QString::number(a.action->Access), U(shown));
+            QCOMPARE(seen + run.outcome + QString::number(a->Access), U(shown));
         }
     }
 };

@@ -167,7 +167,7 @@ private slots:
                     QCOMPARE(d.totalDigits->isEnabled(), outcome != text);
             });
             QCOMPARE(run.outcome, U(outcome));
-            QCOMPARE(k.action->RangeCheck, 0);
+            QCOMPARE(k->RangeCheck, 0);
         }
     }
 
@@ -187,7 +187,7 @@ private slots:
                  {5, false, U("é"), U("次の文字は使用できません: é")},
                  {12, true, QString(33, 'a'), U("総桁数は9以下に指定する必要があります")}}) {
             UiTestHost host({{"W0", 0}, {"W1", 0}});
-            host.LinkChooses("PLC1!Btn2!Push");
+            std::tie(host.linkAnswer, host.linkChoice) = std::pair(1, "PLC1!Btn2!Push");
             Listed<CSCKeypad> k(SC_KEYPAD);
             std::tie(k->TotalDigits, k->ActLink, k->ActLinkKept) = std::tuple(storedTotal, "PLC1!Btn1!Push", "KEPT");
             const DialogRun run = Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
@@ -206,7 +206,7 @@ private slots:
             QCOMPARE(run.outcome, outcome);
             QCOMPARE(host.linkStart, std::string("PLC1!Btn1!Push"));
             if (run.result == IDOK)
-                QCOMPARE(ui::FromCp932(k.action->Message) + ' ' + (k.action->ActLink + k.action->ActLinkKept).c_str(),
+                QCOMPARE(ui::FromCp932(k->Message) + ' ' + (k->ActLink + k->ActLinkKept).c_str(),
                          message + " PLC1!Btn2!PushKEPT");
         }
     }
@@ -227,11 +227,10 @@ private slots:
             std::tie(s->Target.m_name, s->Operation, s->Source.m_name) = std::tuple("TXT1", stored, "W5");
             Run<CSCStringDlg>(s.action, [&](CSCStringDlg& d) {
                 QCOMPARE(d.source->Filter(), stored == 5 ? 6u : 5u);
-                QCOMPARE(d.operations->checkedId(), written);
                 const QString shown = Flags({d.Radio(6), d.text, d.source, d.integerDigits}, true);
                 QCOMPARE(d.sourceLabel->isVisibleTo(&d) ? d.sourceLabel->text() + ' ' + shown : shown, U(label));
             });
-            QCOMPARE(s.action->Operation, written);
+            QCOMPARE(s->Operation, written);
         }
     }
 
@@ -264,11 +263,11 @@ private slots:
                     d.fractionDigits->setText(fraction);
                 }
             });
-            QCOMPARE(ToHex(run.result == IDOK ? s.action->ExportStr("", nullptr) : Sj(run.outcome.toStdString())),
+            QCOMPARE(ToHex(run.result == IDOK ? s->ExportStr("", nullptr) : Sj(run.outcome.toStdString())),
                      ToHex(Sj(outcome)));
-            QCOMPARE(s.action->Source.m_kind, (clicked >= 0 ? clicked : operation) == 5 ? 0 : 2);
+            QCOMPARE(s->Source.m_kind, (clicked >= 0 ? clicked : operation) == 5 ? 0 : 2);
             if (operation != 5 && clicked != 5)
-                QCOMPARE(s.action->Source.m_aux, 96);
+                QCOMPARE(s->Source.m_aux, 96);
         }
     }
 };

@@ -24,12 +24,12 @@ private slots:
                  {U(" 終了 2"), Sj(" 終了 2"), ""}, {"", "", ""}, {{}, stored, ""}, {"A\tB", stored, control},
                  {"A\nB", stored, control}, {"A\rB", stored, control}, {U("A😀é"), stored, U("次の文字は使用できません: 😀é")}}) {
             Listed<CSCLabel> a(SC_LABEL);
-            a.action->m_name = stored;
+            a->m_name = stored;
             const DialogRun run = Run<CSCLabelDlg>(a.action, [&](CSCLabelDlg& d) {
                 if (!typed.isNull())
                     d.NameEdit()->setText(typed);
             });
-            QCOMPARE(ToHex(a.action->m_name), ToHex(after));
+            QCOMPARE(ToHex(a->m_name), ToHex(after));
             QCOMPARE(run.refused ? run.outcome : QString(), message);
         }
     }
@@ -50,7 +50,7 @@ private slots:
             host.features["WIZ_MODULEREGST"] = {"INIT", Sj("MAIN:主処理"), "BAD\x81"};
             host.answersQueries = !silent;
             Listed<CSCCall> call(SC_CALL);
-            call.action->m_routine = stored;
+            call->m_routine = stored;
             const DialogRun run = Run<CSCCallDlg>(call.action, [&](CSCCallDlg& d) {
                 QCOMPARE(d.RoutineBox()->count(), silent ? 0 : 3);
                 if (pick >= 0)
@@ -58,7 +58,7 @@ private slots:
                 else if (!typed.isNull())
                     d.RoutineBox()->setEditText(typed);
             });
-            QCOMPARE(ToHex(call.action->m_routine), ToHex(after));
+            QCOMPARE(ToHex(call->m_routine), ToHex(after));
             QCOMPARE(run.refused ? run.outcome : QString(), message);
         }
     }
@@ -74,10 +74,9 @@ private slots:
                  {"A!B!C", 1, false, "A!B PLC1!Btn2", "A!B!C", "kept"},
                  {"A!B!C", 0, true, "A!B A!B", "A!B!C", "アクションリンクの設定:'A!B'"}}) {
             UiTestHost host;
-            host.linkAnswer = answer;
-            host.linkChoice = "PLC1!Btn2!Push";
+            std::tie(host.linkAnswer, host.linkChoice) = std::pair(answer, "PLC1!Btn2!Push");
             Listed<CSCActionLink> a(SC_ACTIONLINK);
-            std::tie(a.action->m_target, a.action->m_savedTarget) = std::tuple(target, "PLC9!Btn!Kept");
+            std::tie(a->m_target, a->m_savedTarget) = std::tuple(target, "PLC9!Btn!Kept");
             QString seen;
             const DialogRun run = Run<CSCActionLinkDlg>(a.action, [&](CSCActionLinkDlg& d) {
                 QVERIFY(d.TargetEdit()->isReadOnly());
@@ -85,8 +84,8 @@ private slots:
                 d.ChooseButton()->click();
                 seen += d.TargetEdit()->text();
             }, ok);
-            QCOMPARE(seen + ' ' + QString::fromStdString(host.linkStart + ' ' + a.action->m_target + ' ' +
-                                                         a.action->m_savedTarget) + ' ' + run.outcome,
+            QCOMPARE(seen + ' ' + QString::fromStdString(host.linkStart + ' ' + a->m_target + ' ' + a->m_savedTarget) +
+                         ' ' + run.outcome,
                      U(shown) + ' ' + target + ' ' + stored + " PLC9!Btn!Kept " + U(outcome));
         }
     }
@@ -104,7 +103,7 @@ private slots:
                  {0, "", {"1", "", "99999999999"}, range}, {-5, "", {keep, "", "1"}, range},
                  {1, "123456789", {keep, keep, "1"}, U("パスワードは8文字以内の数字で指定してください")}}) {
             Listed<CSCPassPage> pass(SC_PASSPAGE);
-            std::tie(pass.action->m_jumpPage, pass.action->m_password) = std::tuple(storedJump, storedPassword);
+            std::tie(pass->m_jumpPage, pass->m_password) = std::tuple(storedJump, storedPassword);
             const DialogRun run = Run<CSCPassPageDlg>(pass.action, [&](CSCPassPageDlg& d) {
                 QLineEdit* edits[] = {d.JumpPageEdit(), d.PasswordEdit(), d.KeypadPageEdit()};
                 for (int i = 0; i < 3; ++i) {
@@ -142,8 +141,8 @@ private slots:
             UiTestHost host({{"W0", 0}, {"TXT1", 2}});
             host.PickerChooses("TXT1[TEXT]");
             Listed<CSCComm> comm(SC_COMM);
-            std::tie(comm.action->ContentKind, comm.action->Content.m_name) = std::tuple(stored, content);
-            comm.action->Content.m_kind = stored == 0 ? 3 : 0;
+            std::tie(comm->ContentKind, comm->Content.m_name, comm->Content.m_kind) =
+                std::tuple(stored, content, stored == 0 ? 3 : 0);
             const DialogRun run = Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) {
                 if (switchTo >= 0)
                     d.contentKind->setCurrentIndex(switchTo);
@@ -156,7 +155,7 @@ private slots:
                 if (!typed.isEmpty())
                     TypeInto(edit, typed, d.OkButton());
             });
-            QCOMPARE(run.outcome + ' ' + QString::number(comm.action->Content.m_kind), outcome);
+            QCOMPARE(run.outcome + ' ' + QString::number(comm->Content.m_kind), outcome);
         }
     }
 };
