@@ -291,10 +291,8 @@ private slots:
     {
         // chosen -1: left as opened
         for (const auto& [stored, chosen, value, shown] : Rows<int32_t, int32_t, const char*, const char*>{
-                 {1, -1, "W0", "読み出し先1 GR1[位置指定:#3]W0 に読み出し\n1"},
-                 {0, 1, "W0", "読み出し先1 GR1[位置指定:#3]W0 に読み出し\n1"},
-                 {5, -1, "W0", "セット値0 GR1[位置指定:#3]W0 を書き込み\n0"},
-                 {0, 1, "5", "読み出し先1 代入先のメモリーに数値は指定できません0"}}) {
+                 {1, -1, "W0", "読み出し先1 GR1[位置指定:#3]W0 に読み出し\n1"}, {0, 1, "W0", "読み出し先1 GR1[位置指定:#3]W0 に読み出し\n1"},
+                 {5, -1, "W0", "セット値0 GR1[位置指定:#3]W0 を書き込み\n0"}, {0, 1, "5", "読み出し先1 代入先のメモリーに数値は指定できません0"}}) {
             UiTestHost host({{"GR1", 1}, {"W0", 0}});
             Listed<CSCSetGraphMem> a(SC_SETGRAPHMEM);
             std::tie(a->Access, a->Value.m_name) = std::tuple(stored, value);
