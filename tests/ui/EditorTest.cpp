@@ -210,7 +210,7 @@ private slots:
 
     // Any change refreshes every row: renaming a label turns a branch to it
     // red at once; a duplicate label turns both red. A red cell's tooltip
-    // tells why, in the actions' own words.
+    // tells why, in the actions' own words, a reason a line.
     void everyRowIsRefreshed()
     {
         Editing e("B:A L:A L:X L: R");
@@ -233,6 +233,8 @@ private slots:
         QCOMPARE(Cell(*e.editor, 1, 1, Qt::ToolTipRole), QString::fromUtf8("ラベル名'X'は3行目でも使われています"));
         QCOMPARE(Cell(*e.editor, 3, 1, Qt::ToolTipRole), QString::fromUtf8("ラベル名が未入力です"));
         QCOMPARE(Cell(*e.editor, 3, 0, Qt::ToolTipRole) + Cell(*e.editor, 4, 1, Qt::ToolTipRole), QString());
+        static_cast<CSCBranch*>(e.editor->WorkingCopy()->GetAt(0))->Condition = 1;
+        QCOMPARE(Cell(*e.editor, 0, 1, Qt::ToolTipRole), QString::fromUtf8("評価メモリが未入力です\n比較値が未入力です"));
     }
 
     // The host's rename, with a blank row beside a label and a branch: the
