@@ -27,26 +27,28 @@
 #include "ui/UiStart.h"
 #include "ui/UiText.h"
 
+// Gives a set value its destination (and the value 1), a label its name, a branch its label.
+inline void Name(IStepchain* action, const std::string& name)
+{
+    if (auto* value = dynamic_cast<CSCSetValue*>(action))
+        std::tie(value->Dest.m_name, value->Source.m_name) = std::pair(name, "1");
+    else if (auto* label = dynamic_cast<CSCLabel*>(action))
+        label->m_name = name;
+    else if (auto* branch = dynamic_cast<CSCBranch*>(action))
+        branch->Label = name;
+}
+
 // Lists for the editor tests, one short word per row, separated by blanks:
 //   "V:W1"  set value of 1 into W1      "L:A"  label A      "B:A"  branch to label A
 //   "X"     end of actions              "R"    redraw       "P"    page move
 inline void Fill(CStepchainData& list, const std::string& rows)
 {
+    static const std::map<char, int> types{{'P', SC_PAGEJUMP}, {'V', SC_SETVALUE}, {'X', SC_ACTIONEXIT},
+                                           {'L', SC_LABEL},    {'B', SC_BRANCH},   {'R', SC_REFSH}};
     std::istringstream words(rows);
     for (std::string row; words >> row;) {
-        const std::string arg = row.size() > 2 ? row.substr(2) : std::string();
-        const char kind = row[0];
-        static const std::map<char, int> types{{'P', SC_PAGEJUMP}, {'V', SC_SETVALUE}, {'X', SC_ACTIONEXIT},
-                                               {'L', SC_LABEL},    {'B', SC_BRANCH},   {'R', SC_REFSH}};
-        IStepchain* action = list.CreateSC(types.at(kind));
-        if (kind == 'V') {
-            static_cast<CSCSetValue*>(action)->Dest.m_name = arg;
-            static_cast<CSCSetValue*>(action)->Source.m_name = std::string("1");
-        } else if (kind == 'L') {
-            static_cast<CSCLabel*>(action)->m_name = arg;
-        } else if (kind == 'B') {
-            static_cast<CSCBranch*>(action)->Label = arg;
-        }
+        IStepchain* action = list.CreateSC(types.at(row[0]));
+        Name(action, row.size() > 2 ? row.substr(2) : std::string());
         list.AddSC(action);
     }
 }
@@ -61,9 +63,8 @@ inline std::string RowsHex(const std::string& rows)
 }
 
 // The settings dialogs of the editor tests: no window, an answer set by the
-// test. A confirmed set value gets `nextName` as its destination, a
-// confirmed label `nextName` as its name. Install registers them for set
-// value and label; StartStepchainUi brings the real dialogs back.
+// test: a confirmed action gets `nextName` as its name. Install registers
+// them for set value and label; StartStepchainUi brings the real dialogs back.
 struct TestDialogs {
     static inline int answer = IDOK;
     static inline int opened = 0;
@@ -71,12 +72,8 @@ struct TestDialogs {
     static int Open(IStepchain* action, QWidget*, DWORD)
     {
         ++opened;
-        if (answer == IDOK && action->GetActionType() == SC_SETVALUE) {
-            static_cast<CSCSetValue*>(action)->Dest.m_name = nextName;
-            static_cast<CSCSetValue*>(action)->Source.m_name = std::string("1");
-        } else if (answer == IDOK && action->GetActionType() == SC_LABEL) {
-            static_cast<CSCLabel*>(action)->m_name = nextName;
-        }
+        if (answer == IDOK)
+            Name(action, nextName);
         return answer;
     }
     static void Install()
@@ -96,8 +93,7 @@ public:
     ~TestClipboard() override { SetClipboard(nullptr); }
     bool SetListBytes(const std::string& data) override
     {
-        if (!failing)
-            bytes = data;
+        bytes = failing ? bytes : data;
         return !failing;
     }
     bool GetListBytes(std::string* data) override

@@ -1,17 +1,22 @@
+#include <QClipboard>
+#include <QMimeData>
+#include <QSettings>
 #include <QSignalSpy>
 
 #include "EditorSupport.h"
-#include "core/Texts.h"
+#include "dialogs/DialogDrive.h"
 #include "host/ModuleWindows.h"
-#include "support/Bytes.h"
-#include "ui/UiText.h"
+#include "ui/WindowPlacement.h"
 
 namespace {
 using Dlg = CStepchainDlg;
 bool IsRed(Dlg& editor, int row)
 {
-    const QModelIndex cell = editor.Model()->index(row, StepchainModel::DetailColumn);
-    return editor.Model()->data(cell, Qt::BackgroundRole).value<QBrush>().color() == QColor(255, 0, 0);
+    return editor.Model()->data(editor.Model()->index(row, 1), Qt::BackgroundRole).value<QBrush>().color() == Qt::red;
+}
+QByteArray Record(int32_t showCmd, int32_t left, int32_t top, int32_t right, int32_t bottom)
+{
+    return WindowPlacement{WindowPlacement::SIZE, 0, showCmd, -1, -1, -1, -1, left, top, right, bottom}.Encode();
 }
 }
 
@@ -33,10 +38,8 @@ private slots:
                  {0x1C0, false, {0, 1, 2, 3, 4, 7, 10, 11, 13, 14, 15}}}) {
             Editing e("P", limit, layers);
             QList<int> offered;
-            for (int i = 0; i < e.editor->KindList()->count(); ++i) {
+            for (int i = 0; i < e.editor->KindList()->count(); ++i)
                 offered.push_back(e.editor->KindList()->itemData(i).toInt());
-                QCOMPARE(e.editor->KindList()->itemText(i), KindText(offered.back()));
-            }
             QCOMPARE(offered, kinds);
             QCOMPARE(Cell(*e.editor, 0, 0), KindText(SC_PAGEJUMP));
             e.Select(0, 0);
@@ -54,8 +57,8 @@ private slots:
         QCOMPARE(e.editor->windowTitle() + e.editor->Model()->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString() +
                      e.editor->Model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString() + Cell(*e.editor, 0, 0),
                  QString::fromUtf8("ステップチェーン設定アクション詳細"));
-        QVERIFY(e.editor->Model()->rowCount() == 1 && !e.editor->KindList()->isVisible());
-        QCOMPARE(e.host.Count(hostmsg::LAYER_SUPPORT), 1);
+        QVERIFY(e.editor->Model()->rowCount() == 1 && !e.editor->KindList()->isVisible() &&
+                e.host.Count(hostmsg::LAYER_SUPPORT) == 1);
         ChooseKind(*e.editor, 0, SC_SETVALUE);
         QCOMPARE(TestDialogs::opened, 1);
         QCOMPARE(Cell(*e.editor, 0, 0) + '|' + Cell(*e.editor, 1, 0), KindText(SC_SETVALUE) + '|');
@@ -121,7 +124,8 @@ private slots:
         }
     }
 
-    // Two editors, one after the other, through the system's clipboard.
+    // Two editors, one after the other, through the system's clipboard, which
+    // holds the stored rows in the module's own format.
     void pasteBetweenTwoEditors()
     {
         UiTestHost host;
@@ -131,6 +135,8 @@ private slots:
         auto editor = OpenEditor(first);
         SelectRows(*editor, 1, 2);
         editor->CommandButton(Dlg::CopyCommand)->click();
+        const QByteArray held = QApplication::clipboard()->mimeData()->data("PANELWRIGHT_STEPCHAIN");
+        QCOMPARE(ToHex(held.toStdString()), RowsHex("B:A L:A"));
         editor->CancelButton()->click();
         editor = OpenEditor(second);
         SelectRows(*editor, 1, 1);
@@ -147,10 +153,7 @@ private slots:
     // refused with a message; one more row still fits, then the new row takes no kind.
     void pasteRefused()
     {
-        std::string rows;
-        for (size_t i = 0; i + 1 < MAX_STEPCHAIN_ACTIONS; ++i)
-            rows += "X ";
-        Editing e(rows);
+        Editing e(QString("X ").repeated(MAX_STEPCHAIN_ACTIONS - 1).toStdString());
         MessageLog log;
         e.board.SetListBytes("\x01");
         e.Click(Dlg::PasteCommand);
@@ -172,31 +175,26 @@ private slots:
     // (here redraw and end) go at once, in the same step; the current row stays in the list.
     void undoRedo()
     {
-        for (const QString command : {"kind on the new row", "kind on a blank row", "another kind", "settings",
-                                      "move up", "move down", "cut", "paste", "paste under a limit"}) {
-            Editing e("V:W1 L:A B:A X V:W2", command == "paste under a limit" ? 0x04 : 0);
+        // On the rows selected: the command clicked (-1: none), then the kind
+        // chosen on the first (-1: the settings button instead, when no command).
+        for (const auto& [first, last, command, kind, limit] : Rows<int, int, int, int, DWORD>{
+                 {5, 5, -1, SC_LABEL, 0}, {2, 2, Dlg::InsertCommand, SC_SETVALUE, 0}, {1, 1, -1, SC_SETVALUE, 0},
+                 {1, 1, -1, -1, 0}, {2, 3, Dlg::MoveUpCommand, -1, 0}, {0, 2, Dlg::MoveDownCommand, -1, 0},
+                 {1, 5, Dlg::CutCommand, -1, 0}, {2, 2, Dlg::PasteCommand, -1, 0}, {2, 2, Dlg::PasteCommand, -1, 0x04}}) {
+            Editing e("V:W1 L:A B:A X V:W2", limit);
             e.board.SetListBytes(Hex(RowsHex("L:C R")));
             const std::string before = e.Hex();
             TestDialogs::nextName = "B";
-            if (command == "kind on the new row") {
-                ChooseKind(*e.editor, 5, SC_LABEL);
-            } else if (command == "kind on a blank row") {
-                e.Select(2, 2);
-                e.Click(Dlg::InsertCommand);
-                ChooseKind(*e.editor, 2, SC_SETVALUE);
-            } else if (command == "another kind") {
-                ChooseKind(*e.editor, 1, SC_SETVALUE);
-            } else if (command == "settings") {
-                e.Select(1, 1);
+            e.Select(first, last);
+            if (command >= 0)
+                e.Click(Dlg::Command(command));
+            if (kind >= 0)
+                ChooseKind(*e.editor, first, kind);
+            else if (command < 0)
                 e.editor->SettingsButton()->click();
-            } else {
-                const bool up = command == "move up", down = command == "move down", cut = command == "cut";
-                e.Select(up ? 2 : down ? 0 : cut ? 1 : 2, up ? 3 : down ? 2 : cut ? 5 : 2);
-                e.Click(up ? Dlg::MoveUpCommand : down ? Dlg::MoveDownCommand : cut ? Dlg::CutCommand : Dlg::PasteCommand);
-            }
             const std::string after = e.Hex();
-            QVERIFY2(after != before && e.editor->UndoStack()->count() == 1, qPrintable(command));
-            if (command == "paste under a limit") {
+            QVERIFY2(after != before && e.editor->UndoStack()->count() == 1, qPrintable(QString::number(first)));
+            if (limit != 0) {
                 QCOMPARE(after, RowsHex("V:W1 L:A L:C B:A V:W2"));
                 QVERIFY(e.editor->Grid()->currentIndex().row() <= 3);
             }
@@ -212,7 +210,7 @@ private slots:
 
     // Any change refreshes every row: renaming a label turns a branch to it
     // red at once; a duplicate label turns both red. A red cell's tooltip
-    // tells why, in the actions' own words.
+    // tells why, in the actions' own words, a reason a line.
     void everyRowIsRefreshed()
     {
         Editing e("B:A L:A L:X L: R");
@@ -235,6 +233,8 @@ private slots:
         QCOMPARE(Cell(*e.editor, 1, 1, Qt::ToolTipRole), QString::fromUtf8("ラベル名'X'は3行目でも使われています"));
         QCOMPARE(Cell(*e.editor, 3, 1, Qt::ToolTipRole), QString::fromUtf8("ラベル名が未入力です"));
         QCOMPARE(Cell(*e.editor, 3, 0, Qt::ToolTipRole) + Cell(*e.editor, 4, 1, Qt::ToolTipRole), QString());
+        static_cast<CSCBranch*>(e.editor->WorkingCopy()->GetAt(0))->Condition = 1;
+        QCOMPARE(Cell(*e.editor, 0, 1, Qt::ToolTipRole), QString::fromUtf8("評価メモリが未入力です\n比較値が未入力です"));
     }
 
     // The host's rename, with a blank row beside a label and a branch: the
@@ -261,18 +261,17 @@ private slots:
         for (const auto& [ok, owner, key, withHost, result] : Rows<bool, bool, const char*, bool, char>{
                  {false, true, "", true, 'n'}, {true, true, "Push", true, 's'}, {true, false, "", true, 's'},
                  {true, false, "Push", true, 'h'}, {true, false, "Push", false, 's'}}) {
-            auto host = withHost ? std::make_unique<UiTestHost>() : nullptr;
+            UiTestHost host;
+            if (!withHost)
+                SetMainWindow(nullptr);
             FakeObject object("Btn1");
             CStepchainData source;
-            if (owner)
-                source.SetOwnerObj(&object);
+            source.SetOwnerObj(owner ? &object : nullptr);
             Fill(source, "V:W1 L:A B:B");
-            const std::string before = ListHex(source);
-            std::string edited;
+            const std::string before = ListHex(source), edited = RowsHex("V:W1 L:A B:B V:W9");
             WhenModal([&](QDialog* dialog) {
                 auto* editor = static_cast<Dlg*>(dialog);
                 ChooseKind(*editor, 3, SC_SETVALUE);
-                edited = ListHex(*editor->WorkingCopy());
                 QTest::keyClick(editor->Grid(), Qt::Key_Return);
                 QTest::keyClick(editor->Grid(), Qt::Key_Escape);
                 QVERIFY(editor->isVisible());
@@ -280,12 +279,138 @@ private slots:
             });
             QCOMPARE(source.Edit(nullptr, 0, key), ok ? IDOK : IDCANCEL);
             QCOMPARE(ListHex(source), result == 's' ? edited : before);
-            if (host)
-                QCOMPARE(ToHex(host->appliedList) + host->appliedKey, result == 'h' ? edited + key : "");
+            QCOMPARE(ToHex(host.appliedList) + host.appliedKey, result == 'h' ? edited + key : "");
         }
+    }
+
+    // Each kind from the editor: chosen in the kind list of an empty list, its
+    // settings dialog shows its title, OK as the default button, and each memory field as
+    // "filter/m_refuseNumber/m_kindMask"; every field shown and enabled takes
+    // "M<n>" in turn before OK. After the editor's OK the list holds the action,
+    // whose caption tells where each name went; a refused OK shows its message.
+    void everyKindFromTheEditor()
+    {
+        StartStepchainUi();
+        for (const auto& [type, shown] : Rows<int, const char*>{
+            {SC_PAGEJUMP, "ﾍﾟｰｼﾞ移動 6/0/1 = 動作を選択してください"},
+            {SC_SETVALUE, "値ｾｯﾄ 6/1/1 6/0/1 = M0へM1を書込み\n"},
+            {SC_CALC, "加減算 6/1/1 6/0/1 6/0/1 6/0/1 = M0にM1を加算"},
+            {SC_CALCTIME, "時刻加減算 6/1/1 6/1/1 6/0/1 6/0/1 6/0/1 = 時 (M0):分(M1)をM2(分)加算"},
+            {SC_COMM, "通信出力 1073741828/0/1 = メッセージを出力:'M0'"},
+            {SC_PASSPAGE, "認証つきページジャンプ = !入力にエラーがあります"},
+            {SC_KEYPAD, "キーパッド呼出 1073741828/1/3 6/0/1 6/0/1 6/0/1 = !入力にエラーがあります"},
+            {SC_OPE, "算術演算 6/1/1 6/0/1 6/0/1 = !入力にエラーがあります"},
+            {SC_CALL, "サブルーチン呼び出し = !入力にエラーがあります"},
+            {SC_ACTIONLINK, "アクションリンクの設定 = !入力にエラーがあります"},
+            {SC_STRING, "文字操作 5/1/2 5/0/1 = !入力にエラーがあります"},
+            {SC_SETGRAPHMEM, "グラフメモリーアクセス 3/1/4 6/0/1 6/0/1 = M0[位置指定:M1]M2 を書き込み\n"},
+            {SC_LABEL, "分岐ラベル = !入力にエラーがあります"},
+            {SC_BRANCH, "条件分岐 6/1/1 6/0/1 = !入力にエラーがあります"}}) {
+            UiTestHost host;
+            host.layers = true;
+            CStepchainData source;
+            MessageLog log;
+            QString seen;
+            WhenModal([&](QDialog* editor) {
+                WhenModal([&](QDialog* settings) {
+                    seen = settings->windowTitle();
+                    int typed = 0;
+                    for (OperandEdit* field : settings->findChildren<OperandEdit*>()) {
+                        CVXMemEditSC* edit = field->Edit();
+                        seen += QString(" %1/%2/%3").arg(field->Filter()).arg(edit->m_refuseNumber).arg(edit->m_kindMask);
+                        if (edit->isEnabled() && edit->isVisibleTo(settings))
+                            edit->setText(QString("M%1").arg(typed++));
+                    }
+                    QVERIFY(static_cast<CSCDialog*>(settings)->OkButton()->isDefault());
+                    static_cast<CSCDialog*>(settings)->OkButton()->click();
+                });
+                ChooseKind(*static_cast<CStepchainDlg*>(editor), 0, type);
+                editor->accept();
+            });
+            QCOMPARE(source.Edit(nullptr, 0, ""), IDOK);
+            const QString refusal = QStringList(log.texts.begin(), log.texts.end()).join('|');
+            seen += " = " + (source.GetCount() == 1 ? Caption(source.GetAt(0)) : refusal);
+            QCOMPARE(seen, U(shown));
+        }
+    }
+
+    // The editor's placement as the settings keep it.
+    void recordLayout()
+    {
+        const QByteArray bytes = Record(WindowPlacement::SHOW_MAXIMIZED, 10, 20, 650, 500);
+        QCOMPARE(bytes.toHex(' '), QByteArray("2c 00 00 00 00 00 00 00 03 00 00 00 ff ff ff ff ff ff ff ff ff ff ff ff "
+                                              "ff ff ff ff 0a 00 00 00 14 00 00 00 8a 02 00 00 f4 01 00 00"));
+        QCOMPARE(WindowPlacement::Decode(bytes).value().NormalRect(), QRect(10, 20, 640, 480));
+    }
+
+    // A stored placement the editor takes, or ignores (minimised, off every
+    // screen, no size, the wrong length or length word).
+    void storedPlacement()
+    {
+        const QByteArray normal = Record(1, 40, 30, 840, 630);
+        for (const auto& [stored, taken] : {std::pair{normal, true}, {Record(2, 40, 30, 840, 630), false},
+                 {Record(1, 9000, 9000, 9800, 9600), false}, {Record(1, 40, 30, 40, 630), false}, {normal.left(43), false},
+                 {normal + QByteArray(4, '\0'), false}, {QByteArray(normal).replace(0, 1, "\x28"), false}}) {
+            QSettings("VESKAROLIN", "Panelwright").setValue("Settings/StepchainDlg", stored);
+            CStepchainData source;
+            QCOMPARE(CStepchainDlg(&source, nullptr, 0, {}).geometry() == QRect(40, 30, 800, 600), taken);
+        }
+    }
+
+    // Cancel (as OK) keeps where the editor was; the next one opens there.
+    void keptAcrossEditors()
+    {
+        Editing e("");
+        e.editor->setGeometry(60, 50, 700, 520);
+        e.editor->reject();
+        const QByteArray stored = QSettings("VESKAROLIN", "Panelwright").value("Settings/StepchainDlg").toByteArray();
+        QCOMPARE(WindowPlacement::Decode(stored).value().NormalRect(), e.editor->geometry());
+        QCOMPARE(OpenEditor(e.source)->geometry(), e.editor->geometry());
     }
 };
 
 UI_TEST_CLASS(EditorTest);
+
+// The editor as the user sees it: nothing cut off, the buttons in one line.
+// With STEPCHAIN_SCREENSHOT set to a file name, the editor is saved there as
+// a picture (run under a real display with the Japanese font to look at it).
+class LayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void editorShowsEverything()
+    {
+        // A branch to a label above it is invalid: its row is red.
+        Editing e("V:W1 P L:LOOP V:TEMP_SETPOINT_HIGH B:LOOP R B:END L:END X");
+        e.editor->resize(e.editor->minimumSize());
+        e.Select(3, 3);
+        QPushButton* previous = nullptr;
+        QString texts;
+        for (int i = 0; i < CStepchainDlg::CommandCount; ++i) {
+            QPushButton* button = e.editor->CommandButton(CStepchainDlg::Command(i));
+            QVERIFY(!previous || (button->y() == previous->y() && button->x() > previous->geometry().right()));
+            previous = button;
+            texts += button->text();
+        }
+        QCOMPARE(texts, QString::fromUtf8("上へ下へコピー切取り貼付け挿入"));
+        for (QPushButton* button : e.editor->findChildren<QPushButton*>()) {
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(), qPrintable(button->text()));
+            QVERIFY(e.editor->rect().contains(button->geometry()));
+        }
+        const QComboBox* kinds = e.editor->KindList();
+        for (int i = 0; i < kinds->count(); ++i)
+            QVERIFY(kinds->fontMetrics().horizontalAdvance(kinds->itemText(i)) < e.editor->Grid()->columnWidth(0));
+        QVERIFY(kinds->height() <= e.editor->Grid()->rowHeight(3));
+        QVERIFY(e.editor->Grid()->viewport()->rect().contains(e.editor->SettingsButton()->geometry()));
+
+        const QString file = qEnvironmentVariable("STEPCHAIN_SCREENSHOT");
+        if (!file.isEmpty()) {
+            e.editor->resize(760, 420);
+            e.Select(4, 4);
+            QVERIFY(e.editor->grab().save(file));
+        }
+    }
+};
+
+UI_TEST_CLASS(LayoutTest);
 
 #include "EditorTest.moc"

@@ -22,9 +22,8 @@ public:
     UiTestHost() = default;
     // A host that knows these memories (name -> type).
     explicit UiTestHost(std::map<std::string, int> known) { memories = std::move(known); }
-    // The picker, or the action-link chooser, answers with `choice`.
+    // The picker answers with `choice`.
     void PickerChooses(std::string choice) { std::tie(pickerAnswer, pickerChoice) = std::pair(1, std::move(choice)); }
-    void LinkChooses(std::string choice) { std::tie(linkAnswer, linkChoice) = std::pair(1, std::move(choice)); }
 
     intptr_t OnMessage(uint32_t msg, uintptr_t wParam, intptr_t lParam) override
     {

@@ -37,8 +37,7 @@ int main(int argc, char** argv)
         if (only != nullptr && std::strcmp(only, test.name) != 0)
             continue;
         ran = true;
-        auto object = test.make();
-        failed += QTest::qExec(object.get(), static_cast<int>(args.size()), args.data());
+        failed += QTest::qExec(test.make().get(), static_cast<int>(args.size()), args.data());
     }
     return ran ? failed : 1;
 }

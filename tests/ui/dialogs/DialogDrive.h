@@ -27,6 +27,7 @@ struct Listed {
     CStepchainData list;
     A* action;
     explicit Listed(int type) : action(static_cast<A*>(list.CreateSC(type))) { list.AddSC(action); }
+    A* operator->() const { return action; }
 };
 
 inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
@@ -54,7 +55,6 @@ inline void TypeInto(QLineEdit* edit, const QString& text, QWidget* next)
 struct DialogRun {
     int result = 0;        // IDOK or IDCANCEL
     bool refused = false;  // OK left the dialog open (it was cancelled then)
-    std::vector<QString> messages;
     // The caption after OK; after a refused OK its message, "kept" after a
     // cancel, each followed by " (changed)" when the action's bytes changed.
     QString outcome;
@@ -78,8 +78,7 @@ DialogRun Run(IStepchain* action, const std::function<void(D&)>& drive, bool ok 
         }
     });
     run.result = CSCDialog::Open<D>(action, nullptr, limit);
-    run.messages = log.texts;
-    const QString refusal = run.refused ? QStringList(run.messages.begin(), run.messages.end()).join('|') : "kept";
+    const QString refusal = run.refused ? QStringList(log.texts.begin(), log.texts.end()).join('|') : "kept";
     run.outcome = run.result == IDOK ? Caption(action) : refusal + (StoredBytes(*action) == before ? "" : " (changed)");
     return run;
 }

@@ -1,6 +1,5 @@
 #include <QButtonGroup>
 #include <QRadioButton>
-#include <optional>
 
 #include "DialogDrive.h"
 #include "actions/CSCKeypad.h"
@@ -15,13 +14,6 @@
 namespace {
 constexpr int32_t L2 = INT32_MIN;  // on LAYER2
 constexpr int32_t Fx(int effect) { return effect << 16; }
-
-struct PageJump : Listed<CSCPageJump> {
-    PageJump(int32_t mode, const char* page) : Listed(SC_PAGEJUMP)
-    {
-        std::tie(action->m_mode, action->m_page.m_name) = std::tuple(mode, page);
-    }
-};
 
 // What the user does before OK or cancel: the action clicked, the page typed
 // (unless null), the layer and the effect chosen; then, when set, the host
@@ -48,21 +40,11 @@ QString Apply(CSCPageJumpDlg& d, const Steps& s)
     int checked = -1;
     for (int i = 0; i < 3; ++i)
         checked = d.ActionButton(i)->isChecked() ? i : checked;
-    return QStringLiteral("action %1 page '%2' %3 layer %4/%5 effect %6/%7")
-        .arg(checked)
-        .arg(d.Page()->Edit()->text(), Flags({d.Page()->Edit(), d.Page()->PickButton(), d.LayerList(), d.EffectList()}))
-        .arg(d.LayerList()->currentIndex())
-        .arg(d.LayerList()->count())
-        .arg(d.EffectList()->currentIndex())
-        .arg(d.EffectList()->count());
+    const QString enabled = Flags({d.Page()->Edit(), d.Page()->PickButton(), d.LayerList(), d.EffectList()});
+    return QString("action %1 page '%2' %3 layer %4 effect %5")
+        .arg(QString::number(checked), d.Page()->Edit()->text(), enabled, QString::number(d.LayerList()->currentIndex()),
+             QString::number(d.EffectList()->currentIndex()));
 }
-
-struct Keypad : Listed<CSCKeypad> {
-    Keypad(const char* dest, int kind) : Listed(SC_KEYPAD)
-    {
-        std::tie(action->Dest.m_name, action->Dest.m_kind, action->KeyPage) = std::tuple(dest, kind, 3);
-    }
-};
 
 // Enabled: total digits, fraction digits, its box and memory, range list,
 // maximum, minimum, message, link, "選択", key page; shown: fraction digits
@@ -74,33 +56,26 @@ QString State(CSCKeypadDlg& d)
            ' ' + Flags({d.fracDigits, d.fracMem}, true) + QString(" %1 ").arg(d.rangeList->currentIndex()) +
            d.actLink->text();
 }
-
-struct StringOp : Listed<CSCString> {
-    explicit StringOp(int operation) : Listed(SC_STRING)
-    {
-        std::tie(action->Target.m_name, action->Operation, action->Source.m_name) = std::tuple("TXT1", operation, "W5");
-    }
-};
 }
 
 class PanelDialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    // The fields as the dialog opens, with and without layers, and after the
-    // user clicks an action. Enabled: page, its ▼, layer, effect.
+    // The fields as the dialog opens, with and without layers. Enabled: page, its ▼, layer, effect.
     void pageJumpEnabling()
     {
-        for (const auto& [layers, mode, click, shown] : Rows<bool, int32_t, int, const char*>{
-                 {true, -1, -1, "action -1 page '' 0001 layer 0/2 effect 0/11"},
-                 {true, L2 | Fx(10) | 2, -1, "action 2 page '5' 1111 layer 1/2 effect 10/11"},
-                 {true, L2 | Fx(3) | 1, -1, "action 1 page '' 0001 layer 0/2 effect 3/11"},
-                 {false, 2, -1, "action 2 page '5' 1100 layer -1/0 effect -1/0"},
-                 {false, L2 | Fx(10) | 2, -1, "action -1 page '' 0000 layer -1/0 effect -1/0"}}) {
+        for (const auto& [layers, mode, shown] : Rows<bool, int32_t, const char*>{
+                 {true, -1, "action -1 page '' 0001 layer 0 effect 0"},
+                 {true, L2 | Fx(10) | 2, "action 2 page '5' 1111 layer 1 effect 10"},
+                 {true, L2 | Fx(3) | 1, "action 1 page '' 0001 layer 0 effect 3"},
+                 {false, 2, "action 2 page '5' 1100 layer -1 effect -1"},
+                 {false, L2 | Fx(10) | 2, "action -1 page '' 0000 layer -1 effect -1"}}) {
             UiTestHost host;
             host.layers = layers;
-            PageJump jump(mode, "5");
+            Listed<CSCPageJump> jump(SC_PAGEJUMP);
+            std::tie(jump->m_mode, jump->m_page.m_name) = std::tuple(mode, "5");
             QString seen;
-            Run<CSCPageJumpDlg>(jump.action, [&](CSCPageJumpDlg& d) { seen = Apply(d, {click}); }, false);
+            Run<CSCPageJumpDlg>(jump.action, [&](CSCPageJumpDlg& d) { seen = Apply(d, {}); }, false);
             QCOMPARE(seen, QString(shown));
             QCOMPARE(host.Count(hostmsg::LAYER_SUPPORT), 1);
         }
@@ -126,10 +101,11 @@ private slots:
                  {true, Fx(4) | 2, "W0", {0, nullptr, -1, 9, true}, Fx(9), "W9", U("LAYER1 次ページに移動 エフェクト=ズーム")}}) {
             UiTestHost host({{"W0", 0}, {"W1", 0}, {"W5", 0}, {"W9", 0}});
             host.layers = layers;
-            PageJump jump(mode, page);
+            Listed<CSCPageJump> jump(SC_PAGEJUMP);
+            std::tie(jump->m_mode, jump->m_page.m_name) = std::tuple(mode, page);
             const DialogRun run = Run<CSCPageJumpDlg>(jump.action, [&](CSCPageJumpDlg& d) { Apply(d, steps); });
             QCOMPARE(run.outcome, outcome);
-            QCOMPARE(ToHex(StoredBytes(*jump.action)), ToHex(StoredBytes(*PageJump(storedMode, storedPage).action)));
+            QCOMPARE(std::pair(jump->m_mode, jump->m_page.m_name), std::pair(storedMode, std::string(storedPage)));
         }
     }
 
@@ -145,10 +121,9 @@ private slots:
                  {2, 1, false, true, true, "00000001111 10 1 PLC1!Btn2 | 00000000001 01 0 "}}) {
             UiTestHost host;
             host.PickerChooses("TXT1[TEXT]");
-            Keypad k("M1", destKind);
-            std::tie(k.action->RangeCheck, k.action->FracFromMem, k.action->UseMessage, k.action->UseActLink) =
-                std::make_tuple(rangeCheck, fromMemory, messageOn, linkOn);
-            k.action->ActLink = "PLC1!Btn2!Push";
+            Listed<CSCKeypad> k(SC_KEYPAD);
+            std::tie(k->Dest.m_kind, k->RangeCheck, k->FracFromMem, k->UseMessage, k->UseActLink, k->ActLink) =
+                std::make_tuple(destKind, rangeCheck, fromMemory, messageOn, linkOn, "PLC1!Btn2!Push");
             QString seen;
             Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
                 seen = State(d) + " | ";
@@ -176,11 +151,12 @@ private slots:
                  {true, "TXT1", 2, false, "W0", "キーパッド呼び出し[書き込み先:W0 配置ページ:3 総桁:5]"},
                  {true, "TXT1", 2, false, "", text},
                  {false, "TXT1", 2, false, "TXT2", "キーパッド呼び出し[書き込み先:TXT2 配置ページ:3 総桁:5]"}}) {
-            std::optional<UiTestHost> host;
-            if (withHost)
-                host.emplace(std::map<std::string, int>{{"W0", 0}, {"TXT1", 2}}).PickerChooses("TXT1[TEXT]");
-            Keypad k(stored, storedKind);
-            k.action->RangeCheck = -1;
+            UiTestHost host({{"W0", 0}, {"TXT1", 2}});
+            host.PickerChooses("TXT1[TEXT]");
+            if (!withHost)
+                SetMainWindow(nullptr);
+            Listed<CSCKeypad> k(SC_KEYPAD);
+            std::tie(k->Dest.m_name, k->Dest.m_kind, k->KeyPage, k->RangeCheck) = std::tuple(stored, storedKind, 3, -1);
             const DialogRun run = Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
                 if (pick)
                     d.dest->PickButton()->click();
@@ -190,7 +166,7 @@ private slots:
                     QCOMPARE(d.totalDigits->isEnabled(), outcome != text);
             });
             QCOMPARE(run.outcome, U(outcome));
-            QCOMPARE(k.action->RangeCheck, 0);
+            QCOMPARE(k->RangeCheck, 0);
         }
     }
 
@@ -210,10 +186,9 @@ private slots:
                  {5, false, U("é"), U("次の文字は使用できません: é")},
                  {12, true, QString(33, 'a'), U("総桁数は9以下に指定する必要があります")}}) {
             UiTestHost host({{"W0", 0}, {"W1", 0}});
-            host.LinkChooses("PLC1!Btn2!Push");
-            Keypad k("W0", 0);
-            k.action->TotalDigits = storedTotal;
-            std::tie(k.action->ActLink, k.action->ActLinkKept) = std::pair("PLC1!Btn1!Push", "KEPT");
+            std::tie(host.linkAnswer, host.linkChoice) = std::pair(1, "PLC1!Btn2!Push");
+            Listed<CSCKeypad> k(SC_KEYPAD);
+            std::tie(k->TotalDigits, k->ActLink, k->ActLinkKept) = std::tuple(storedTotal, "PLC1!Btn1!Push", "KEPT");
             const DialogRun run = Run<CSCKeypadDlg>(k.action, [&](CSCKeypadDlg& d) {
                 d.dest->Edit()->setText("W1");
                 if (storedTotal <= 9)
@@ -230,7 +205,7 @@ private slots:
             QCOMPARE(run.outcome, outcome);
             QCOMPARE(host.linkStart, std::string("PLC1!Btn1!Push"));
             if (run.result == IDOK)
-                QCOMPARE(ui::FromCp932(k.action->Message) + ' ' + (k.action->ActLink + k.action->ActLinkKept).c_str(),
+                QCOMPARE(ui::FromCp932(k->Message) + ' ' + (k->ActLink + k->ActLinkKept).c_str(),
                          message + " PLC1!Btn2!PushKEPT");
         }
     }
@@ -247,14 +222,14 @@ private slots:
             UiTestHost host;
             if (fontBuilder)
                 host.features["WIZ_FONTBUILDER"] = {};
-            StringOp s(stored);
+            Listed<CSCString> s(SC_STRING);
+            std::tie(s->Target.m_name, s->Operation, s->Source.m_name) = std::tuple("TXT1", stored, "W5");
             Run<CSCStringDlg>(s.action, [&](CSCStringDlg& d) {
                 QCOMPARE(d.source->Filter(), stored == 5 ? 6u : 5u);
-                QCOMPARE(d.operations->checkedId(), written);
                 const QString shown = Flags({d.Radio(6), d.text, d.source, d.integerDigits}, true);
                 QCOMPARE(d.sourceLabel->isVisibleTo(&d) ? d.sourceLabel->text() + ' ' + shown : shown, U(label));
             });
-            QCOMPARE(s.action->Operation, written);
+            QCOMPARE(s->Operation, written);
         }
     }
 
@@ -267,14 +242,12 @@ private slots:
                  {5, -1, "", "#12", "4", "2", "FMT 7 2 3 TXT1 #12\n"},
                  {5, -1, "", "W5", "1", "15", "FMT 17 15 3 TXT1 W5\n"},
                  {5, -1, "", "W5", "1", "16", "小数部桁数は15以下に指定してください"},
-                 {1, -1, "A B", "", "1", "16", "APD 80 TXT1 $A B\n"},
+                 {1, -1, "A B", "", "1", "16", "APD 80 TXT1 $A B\n"}, {0, -1, "A\nB", "", "", "", "BS TXT1\n"},
                  {1, -1, "A\tB", "", "", "", "文字指定に改行、復帰、タブは使用できません"},
-                 {0, -1, "A\nB", "", "", "", "BS TXT1\n"},
-                 {5, 3, "", "", "", "", "APD 80 TXT1 \n"},
-                 {4, 5, "", "", "", "", "FMT 6 0 3 TXT1 \n"},
-                 {3, 4, "", "", "", "", "CP 80 TXT1 W5\n"},
-                 {2, 5, "", "", "", "", "FMT 6 0 3 TXT1 W5\n"}}) {
-            StringOp s(operation);
+                 {5, 3, "", "", "", "", "APD 80 TXT1 \n"}, {4, 5, "", "", "", "", "FMT 6 0 3 TXT1 \n"},
+                 {3, 4, "", "", "", "", "CP 80 TXT1 W5\n"}, {2, 5, "", "", "", "", "FMT 6 0 3 TXT1 W5\n"}}) {
+            Listed<CSCString> s(SC_STRING);
+            std::tie(s->Target.m_name, s->Operation, s->Source.m_name) = std::tuple("TXT1", operation, "W5");
             const DialogRun run = Run<CSCStringDlg>(s.action, [&](CSCStringDlg& d) {
                 if (clicked >= 0)
                     d.Radio(clicked)->click();
@@ -286,11 +259,11 @@ private slots:
                     d.fractionDigits->setText(fraction);
                 }
             });
-            QCOMPARE(ToHex(run.result == IDOK ? s.action->ExportStr("", nullptr) : Sj(run.outcome.toStdString())),
+            QCOMPARE(ToHex(run.result == IDOK ? s->ExportStr("", nullptr) : Sj(run.outcome.toStdString())),
                      ToHex(Sj(outcome)));
-            QCOMPARE(s.action->Source.m_kind, (clicked >= 0 ? clicked : operation) == 5 ? 0 : 2);
+            QCOMPARE(s->Source.m_kind, (clicked >= 0 ? clicked : operation) == 5 ? 0 : 2);
             if (operation != 5 && clicked != 5)
-                QCOMPARE(s.action->Source.m_aux, 96);
+                QCOMPARE(s->Source.m_aux, 96);
         }
     }
 };

@@ -11,25 +11,6 @@
 #include "ui/dialogs/CSCCommDlg.h"
 #include "ui/dialogs/CSCPassPageDlg.h"
 
-namespace {
-const std::vector<std::string> kRoutines{"INIT", Sj("MAIN:主処理"), "BAD\x81"};
-
-struct PassPage : Listed<CSCPassPage> {
-    PassPage(int32_t jump, const std::string& password, int32_t keypad) : Listed(SC_PASSPAGE)
-    {
-        std::tie(action->m_jumpPage, action->m_password, action->m_keypadPage) = std::tuple(jump, password, keypad);
-    }
-};
-
-struct Comm : Listed<CSCComm> {
-    Comm(int contentKind, const QString& content, int nodeKind) : Listed(SC_COMM)
-    {
-        std::tie(action->ContentKind, action->Content.m_name, action->Content.m_kind) =
-            std::tuple(contentKind, Sj(content.toStdString()), nodeKind);
-    }
-};
-}
-
 class TextDialogsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -43,48 +24,41 @@ private slots:
                  {U(" 終了 2"), Sj(" 終了 2"), ""}, {"", "", ""}, {{}, stored, ""}, {"A\tB", stored, control},
                  {"A\nB", stored, control}, {"A\rB", stored, control}, {U("A😀é"), stored, U("次の文字は使用できません: 😀é")}}) {
             Listed<CSCLabel> a(SC_LABEL);
-            a.action->m_name = stored;
+            a->m_name = stored;
             const DialogRun run = Run<CSCLabelDlg>(a.action, [&](CSCLabelDlg& d) {
                 if (!typed.isNull())
                     d.NameEdit()->setText(typed);
             });
-            QCOMPARE(ToHex(a.action->m_name), ToHex(after));
+            QCOMPARE(ToHex(a->m_name), ToHex(after));
             QCOMPARE(run.refused ? run.outcome : QString(), message);
         }
     }
 
-    // A host that fills in the routines but does not answer the query offers none.
-    void callWithASilentHost()
-    {
-        UiTestHost host;
-        host.features["WIZ_MODULEREGST"] = kRoutines;
-        host.answersQueries = false;
-        Listed<CSCCall> call(SC_CALL);
-        Run<CSCCallDlg>(call.action, [&](CSCCallDlg& d) { QCOMPARE(d.RoutineBox()->count(), 0); }, false);
-    }
-
     // OK with an entry picked or a text typed (null: left as loaded): the
-    // stored bytes, and the refusal that keeps the routine as it was.
+    // stored bytes, and the refusal that keeps the routine as it was. A
+    // silent host fills in the routines but does not answer the query: it offers none.
     void callOk()
     {
         const QString control = U("サブルーチン名に改行、復帰、タブは使用できません");
         const std::string stored = "OLD\t\x81";
         // pick: the entry chosen, -1 to type.
-        for (const auto& [pick, typed, after, message] : Rows<int, QString, std::string, QString>{
-                 {2, {}, "BAD\x81", ""}, {-1, U("計算 1"), Sj("計算 1"), ""}, {-1, {}, stored, ""},
-                 {-1, "A\tB", stored, control}, {-1, "A\nB", stored, control}, {-1, "A\rB", stored, control},
-                 {-1, U("A😀"), stored, U("次の文字は使用できません: 😀")}}) {
+        for (const auto& [silent, pick, typed, after, message] : Rows<bool, int, QString, std::string, QString>{
+                 {false, 2, {}, "BAD\x81", ""}, {true, -1, {}, stored, ""}, {false, -1, U("計算 1"), Sj("計算 1"), ""},
+                 {false, -1, {}, stored, ""}, {false, -1, "A\tB", stored, control}, {false, -1, "A\nB", stored, control},
+                 {false, -1, "A\rB", stored, control}, {false, -1, U("A😀"), stored, U("次の文字は使用できません: 😀")}}) {
             UiTestHost host;
-            host.features["WIZ_MODULEREGST"] = kRoutines;
+            host.features["WIZ_MODULEREGST"] = {"INIT", Sj("MAIN:主処理"), "BAD\x81"};
+            host.answersQueries = !silent;
             Listed<CSCCall> call(SC_CALL);
-            call.action->m_routine = stored;
+            call->m_routine = stored;
             const DialogRun run = Run<CSCCallDlg>(call.action, [&](CSCCallDlg& d) {
+                QCOMPARE(d.RoutineBox()->count(), silent ? 0 : 3);
                 if (pick >= 0)
                     d.RoutineBox()->setCurrentIndex(pick);
                 else if (!typed.isNull())
                     d.RoutineBox()->setEditText(typed);
             });
-            QCOMPARE(ToHex(call.action->m_routine), ToHex(after));
+            QCOMPARE(ToHex(call->m_routine), ToHex(after));
             QCOMPARE(run.refused ? run.outcome : QString(), message);
         }
     }
@@ -100,10 +74,9 @@ private slots:
                  {"A!B!C", 1, false, "A!B PLC1!Btn2", "A!B!C", "kept"},
                  {"A!B!C", 0, true, "A!B A!B", "A!B!C", "アクションリンクの設定:'A!B'"}}) {
             UiTestHost host;
-            host.linkAnswer = answer;
-            host.linkChoice = "PLC1!Btn2!Push";
+            std::tie(host.linkAnswer, host.linkChoice) = std::pair(answer, "PLC1!Btn2!Push");
             Listed<CSCActionLink> a(SC_ACTIONLINK);
-            std::tie(a.action->m_target, a.action->m_savedTarget) = std::tuple(target, "PLC9!Btn!Kept");
+            std::tie(a->m_target, a->m_savedTarget) = std::tuple(target, "PLC9!Btn!Kept");
             QString seen;
             const DialogRun run = Run<CSCActionLinkDlg>(a.action, [&](CSCActionLinkDlg& d) {
                 QVERIFY(d.TargetEdit()->isReadOnly());
@@ -111,28 +84,26 @@ private slots:
                 d.ChooseButton()->click();
                 seen += d.TargetEdit()->text();
             }, ok);
-            QCOMPARE(seen + ' ' + QString::fromStdString(host.linkStart + ' ' + a.action->m_target + ' ' +
-                                                         a.action->m_savedTarget) + ' ' + run.outcome,
+            QCOMPARE(seen + ' ' + QString::fromStdString(host.linkStart + ' ' + a->m_target + ' ' + a->m_savedTarget) +
+                         ' ' + run.outcome,
                      U(shown) + ' ' + target + ' ' + stored + " PLC9!Btn!Kept " + U(outcome));
         }
     }
 
     // OK with texts typed into the jump, password and keypad edits (null keeps
     // the loaded text; they take digits only, the password eight at most):
-    // the stored action and caption, or a refusal that leaves the action as it was.
+    // the caption, or a refusal that leaves the action as it was.
     void passPageOk()
     {
         const QString range = ui::PageNumberRefused();
         const QString keep;
-        for (const auto& [storedJump, storedPassword, typed, jump, password, keypad, outcome] :
-             Rows<int, const char*, QStringList, int, const char*, int, QString>{
-            {0, "9", {"-0x07", "1a-2345678 9", "0003"}, 7, "12345678", 3, U("ページ7へ移動:パスワードﾞ '12345678'[キーパッド ページ3に配置]")},
-            {5, "1", {"", keep, ""}, 0, "1", 0, U("!入力にエラーがあります")},
-            {0, "", {"2147483648", "", "1"}, 0, "", 4, range},
-            {0, "", {"1", "", "99999999999"}, 0, "", 4, range},
-            {-5, "", {keep, "", "1"}, -5, "", 4, range},
-            {1, "123456789", {keep, keep, "1"}, 1, "123456789", 4, U("パスワードは8文字以内の数字で指定してください")}}) {
-            PassPage pass(storedJump, storedPassword, 4);
+        for (const auto& [storedJump, storedPassword, typed, outcome] : Rows<int, const char*, QStringList, QString>{
+                 {0, "9", {"-0x07", "1a-2345678 9", "0003"}, U("ページ7へ移動:パスワードﾞ '12345678'[キーパッド ページ3に配置]")},
+                 {5, "1", {"", keep, ""}, U("!入力にエラーがあります")}, {0, "", {"2147483648", "", "1"}, range},
+                 {0, "", {"1", "", "99999999999"}, range}, {-5, "", {keep, "", "1"}, range},
+                 {1, "123456789", {keep, keep, "1"}, U("パスワードは8文字以内の数字で指定してください")}}) {
+            Listed<CSCPassPage> pass(SC_PASSPAGE);
+            std::tie(pass->m_jumpPage, pass->m_password) = std::tuple(storedJump, storedPassword);
             const DialogRun run = Run<CSCPassPageDlg>(pass.action, [&](CSCPassPageDlg& d) {
                 QLineEdit* edits[] = {d.JumpPageEdit(), d.PasswordEdit(), d.KeypadPageEdit()};
                 for (int i = 0; i < 3; ++i) {
@@ -143,57 +114,48 @@ private slots:
                 }
             });
             QCOMPARE(run.outcome, outcome);
-            QCOMPARE(ToHex(StoredBytes(*pass.action)), ToHex(StoredBytes(*PassPage(jump, password, keypad).action)));
         }
     }
 
-    // The content list at opening and on a change, and what OK stores.
-    void commContentKind()
+    // The content kind at opening (a kind outside the list opens as the
+    // message) and after a switch, with what the field then allows: enabled,
+    // ▼ enabled, looked up, the kinds it takes. Then what OK makes of a name
+    // picked or typed: the caption and the kind stored. A message goes into
+    // the script as typed; a memory value's kind follows the name the field finally holds.
+    void comm()
     {
+        const QString kanji16 = U("漢").repeated(16);
         // switchTo -1: left as opened; shown: the kind then shown.
-        for (const auto& [stored, content, switchTo, shown, text] : Rows<int, const char*, int, int, const char*>{
-                 {0, "HELLO", -1, 0, "HELLO"}, {1, "W0", -1, 1, "W0"}, {2, "", -1, 2, ""}, {-1, "HI", -1, 0, "HI"},
-                 {0, "HELLO", 1, 1, ""}, {1, "W0", 0, 0, "W0"}, {1, "W0", 2, 2, ""}}) {
-            UiTestHost host({{"W0", 0}});
-            Comm comm(stored, content, stored == 0 ? 3 : 0);
+        for (const auto& [stored, content, switchTo, pick, typed, shown, outcome] :
+             Rows<int, const char*, int, bool, QString, int, QString>{
+                 {0, "HELLO", -1, false, "", 0, "メッセージを出力:'HELLO' 3"}, {1, "W0", -1, false, "", 1, "メモリー値を出力:W0 0"},
+                 {2, "", -1, false, "", 2, "ボタン&イベント名を出力 0"}, {-1, "HI", -1, false, "", 0, "メッセージを出力:'HI' 3"},
+                 {0, "HELLO", 1, false, "", 1, "!入力にエラーがあります 0"}, {1, "W0", 0, false, "", 0, "メッセージを出力:'W0' 3"},
+                 {1, "W0", 2, false, "", 2, "ボタン&イベント名を出力 0"},
+                 {0, "OLD", -1, false, kanji16, 0, U("メッセージを出力:'%1' 3").arg(kanji16)},
+                 {0, "OLD", -1, false, kanji16 + U("漢"), 0, "メッセージ長さは32バイト以下に設定してください 3"},
+                 {0, "OLD", -1, false, "#5", 0, "メッセージを出力:'#5' 3"},
+                 {0, "OLD", -1, false, "A\tB", 0, "メッセージに改行、復帰、タブは使用できません 3"},
+                 {1, "OLD", -1, false, "#5", 1, "メモリー値を出力:#5 0"}, {1, "OLD", -1, true, "", 1, "メモリー値を出力:TXT1 2"},
+                 {1, "OLD", -1, true, "W0", 1, "メモリー値を出力:W0 0"}, {1, "OLD", -1, false, "TXT1", 1, "メモリー値を出力:TXT1 2"}}) {
+            UiTestHost host({{"W0", 0}, {"TXT1", 2}});
+            host.PickerChooses("TXT1[TEXT]");
+            Listed<CSCComm> comm(SC_COMM);
+            std::tie(comm->ContentKind, comm->Content.m_name, comm->Content.m_kind) =
+                std::tuple(stored, content, stored == 0 ? 3 : 0);
             const DialogRun run = Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) {
                 if (switchTo >= 0)
                     d.contentKind->setCurrentIndex(switchTo);
                 CVXMemEditSC* edit = d.content->Edit();
-                QCOMPARE(d.contentKind->currentIndex(), shown);
-                QCOMPARE(edit->text(), QString(text));
-                QCOMPARE(Flags({edit, d.content->PickButton()}), shown == 0 ? "10" : shown == 1 ? "11" : "00");
-                QCOMPARE(edit->m_noCheck, shown == 1 ? 0 : 1);
-                QCOMPARE(shown == 1 ? edit->m_kindMask : 3, 3u);
-            });
-            QCOMPARE(run.result, IDOK);
-            QCOMPARE(ToHex(StoredBytes(*comm.action)), ToHex(StoredBytes(*Comm(shown, text, shown == 0 ? 3 : 0).action)));
-        }
-    }
-
-    // A message goes into the script as typed; a memory value is a name or a
-    // constant, and its kind (after the caption) follows the name the field
-    // finally holds, picked or typed.
-    void commTyped()
-    {
-        const QString kanji16 = U("漢").repeated(16);
-        for (const auto& [kind, pick, typed, outcome] : Rows<int, bool, QString, QString>{
-                 {0, false, kanji16, U("メッセージを出力:'%1' 3").arg(kanji16)},
-                 {0, false, kanji16 + U("漢"), U("メッセージ長さは32バイト以下に設定してください 3")},
-                 {0, false, "#5", U("メッセージを出力:'#5' 3")},
-                 {0, false, "A\tB", U("メッセージに改行、復帰、タブは使用できません 3")},
-                 {1, false, "#5", U("メモリー値を出力:#5 0")}, {1, true, "", U("メモリー値を出力:TXT1 2")},
-                 {1, true, "W0", U("メモリー値を出力:W0 0")}, {1, false, "TXT1", U("メモリー値を出力:TXT1 2")}}) {
-            UiTestHost host({{"W0", 0}, {"TXT1", 2}});
-            host.PickerChooses("TXT1[TEXT]");
-            Comm comm(kind, "OLD", kind == 0 ? 3 : 0);
-            const DialogRun run = Run<CSCCommDlg>(comm.action, [&](CSCCommDlg& d) {
+                QCOMPARE(QString::number(d.contentKind->currentIndex()) + Flags({edit, d.content->PickButton()}) +
+                             QString::number(edit->m_noCheck) + QString::number(shown == 1 ? edit->m_kindMask : 3),
+                         QString::number(shown) + (shown == 0 ? "1013" : shown == 1 ? "1103" : "0013"));
                 if (pick)
                     d.content->PickButton()->click();
                 if (!typed.isEmpty())
-                    TypeInto(d.content->Edit(), typed, d.OkButton());
+                    TypeInto(edit, typed, d.OkButton());
             });
-            QCOMPARE(run.outcome + ' ' + QString::number(comm.action->Content.m_kind), outcome);
+            QCOMPARE(run.outcome + ' ' + QString::number(comm->Content.m_kind), outcome);
         }
     }
 };
