@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 
 #include "tools/Alignment.h"
 #include "tools/ListBuilder.h"
@@ -83,37 +82,20 @@ TEST(Alignment, FallsBackOnSequencesThatDifferThroughout)
     }
 }
 
-// A list from words: a label for a name, "=X" a set value of X, "R" a redraw.
-std::unique_ptr<CStepchainData> Fill(const std::string& words)
-{
-    auto owned = std::make_unique<CStepchainData>();
-    CStepchainData& list = *owned;
-    std::istringstream in(words);
-    for (std::string word; in >> word;) {
-        if (word == "R")
-            list.AddSC(list.CreateSC(SC_REFSH));
-        else if (word[0] == '=')
-            SetValue(list, word.substr(1), "1");
-        else
-            Label(list, word);
-    }
-    return owned;
-}
-
 ListDiff DiffOf(const std::string& before, const std::string& after, size_t comparisons = DIFF_COMPARISONS)
 {
-    return DiffLists(Fill(before)->GetActions(), Fill(after)->GetActions(), comparisons);
+    return DiffLists(Listed(before)->GetActions(), Listed(after)->GetActions(), comparisons);
 }
 
 // "-2" removed row 2, "+3" added row 3, "2>3" moved, "2~3" changed; rows from 1.
 TEST(ListDiff, FindsTheRowsThatDiffer)
 {
     const std::array<const char*, 3> cases[] = {
-        {"A R =W0", "A R =W0", ""},         {"A B", "A =W0 B", "+2"},
-        {"A B", "", "-1 -2"},               {"A B C D", "B C D A", "1>4"},
-        {"A B C D", "D A B C", "4>1"},      {"A B C", "A Z C", "2~2"},
-        {"A B C", "A =B C", "-2 +2"},       {"A B C", "A =W0 Z C", "2~3 +2"},
-        {"A B =W0 C", "C A B =W1", "3~4 4>1"}, {"A A B", "A B", "-2"},
+        {"A R W0=1", "A R W0=1", ""},         {"A B", "A W0=1 B", "+2"},
+        {"A B", "", "-1 -2"},                 {"A B C D", "B C D A", "1>4"},
+        {"A B C D", "D A B C", "4>1"},        {"A B C", "A Z C", "2~2"},
+        {"A B C", "A B=1 C", "-2 +2"},        {"A B C", "A W0=1 Z C", "2~3 +2"},
+        {"A B W0=1 C", "C A B W1=1", "3~4 4>1"}, {"A A B", "A B", "-2"},
         {"A A C D", "C D A", "1>3 -2"},
     };
     for (const auto& [before, after, expected] : cases) {
@@ -137,7 +119,7 @@ TEST(ListDiff, FindsTheRowsThatDiffer)
 TEST(ListDiff, ShortOfComparisonsStillTellsEveryRow)
 {
     for (const size_t comparisons : {0, 3, 20}) {
-        const ListDiff diff = DiffOf("A B =W0 C D R E", "E D R C =W0 =W1 B A", comparisons);
+        const ListDiff diff = DiffOf("A B W0=1 C D R E", "E D R C W0=1 W1=1 B A", comparisons);
         EXPECT_FALSE(diff.complete);
         std::vector<int> seenBefore(7);
         std::vector<int> seenAfter(8);
@@ -150,7 +132,7 @@ TEST(ListDiff, ShortOfComparisonsStillTellsEveryRow)
         EXPECT_EQ(seenBefore, std::vector<int>(7, 1)) << comparisons;
         EXPECT_EQ(seenAfter, std::vector<int>(8, 1)) << comparisons;
     }
-    EXPECT_TRUE(DiffOf("A B =W0 C D R E", "E D R C =W0 =W1 B A").complete);
+    EXPECT_TRUE(DiffOf("A B W0=1 C D R E", "E D R C W0=1 W1=1 B A").complete);
 }
 
 }

@@ -8,12 +8,15 @@
 
 namespace {
 
-void Repeating(CStepchainData& list, int type, DWORD autoRepeat)
+// Rows of the auto-repeating kinds: the kind and its AutoRepeat.
+void Repeating(CStepchainData& list, std::initializer_list<std::pair<int, DWORD>> rows)
 {
-    if (type == SC_CALC)
-        Add<CSCCalc>(list, type).AutoRepeat = autoRepeat;
-    else
-        Add<CSCCalcTime>(list, type).AutoRepeat = autoRepeat;
+    for (const auto& [type, autoRepeat] : rows) {
+        if (type == SC_CALC)
+            Add<CSCCalc>(list, type).AutoRepeat = autoRepeat;
+        else
+            Add<CSCCalcTime>(list, type).AutoRepeat = autoRepeat;
+    }
 }
 
 const std::string kSecondRepeat = ": auto-repeat here and in row 1: both define the end label [NAME]_[EVENT]_End (the "
@@ -28,14 +31,8 @@ const struct {
 } kCases[] = {
     {"ExitIsCaseSensitive", "", [](CStepchainData& l) { Label(l, "exit"); }, {}},
     {"EveryLaterRepeat", "GP-100",
-        [](CStepchainData& l) {
-            Repeating(l, SC_CALC, 1);
-            Repeating(l, SC_CALC, 0);
-            Repeating(l, SC_CALCTIME, 2);
-            Repeating(l, SC_CALCTIME, 1);
-            Repeating(l, SC_CALC, 1);
-        },
-        {"4" + kSecondRepeat, "5" + kSecondRepeat}},
+     [](CStepchainData& l) { Repeating(l, {{SC_CALC, 1}, {SC_CALC, 0}, {SC_CALCTIME, 2}, {SC_CALCTIME, 1}, {SC_CALC, 1}}); },
+     {"4" + kSecondRepeat, "5" + kSecondRepeat}},
     // Which texts reach the script is the actions' own: one field stands for them all.
     {"BrokenScriptLines", "", [](CStepchainData& l) { SetValue(l, "W0\r", std::string("5\0\n", 3)); },
      {"1: the destination holds a line break, which splits its script line",
