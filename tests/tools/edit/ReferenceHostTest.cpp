@@ -13,19 +13,14 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
-#include "actions/CSCSetValue.h"
-#include "core/CStepchainData.h"
 #include "core/Cp932.h"
 #include "host/HostApi.h"
 #include "host/HostMessages.h"
-#include "host/ModuleWindows.h"
 #include "plugin/Modal.h"
-#include "support/Bytes.h"
+#include "tools/ListBuilder.h"
 #include "tools/OutputFile.h"
-#include "support/Stored.h"
 #include "tools/edit/EditSession.h"
 #include "tools/edit/EditorWindow.h"
-#include "tools/edit/MemoryPicker.h"
 #include "tools/edit/PropertyWindow.h"
 #include "tools/textform/TextForm.h"
 
@@ -59,7 +54,6 @@ private slots:
     void editsAListFileEndToEnd();
     void renameReachesTheOpenEditorAndBothFiles();
     void answersTheModulesMessages();
-    void memoryPickerListsWhatTheFilterAllows();
     void refusesToStart();
 
 private:
@@ -143,10 +137,7 @@ void ReferenceHostTest::editsAListFileEndToEnd()
     else if (!start.isEmpty())
         WriteFileWhole(list, sample);
     auto expected = ListOf(start.isEmpty() ? std::string() : sample);
-    auto* setValue = static_cast<CSCSetValue*>(expected->CreateSC(SC_SETVALUE));
-    setValue->Dest.m_name = "W1";
-    setValue->Source.m_name = "5";
-    expected->AddSC(setValue);
+    SetValue(*expected, "W1", "5");
 
     Open(list);
     const int rows = static_cast<int>(m_session->Value().GetCount());
@@ -238,34 +229,7 @@ void ReferenceHostTest::answersTheModulesMessages()
     host::NodeCleared(nullptr);
     QCOMPARE(SendToHost(hostmsg::NODE_LOADED, 0, 0), 0);
 
-    bool found = false;
-    QCOMPARE(host::LookupMemory("TXT1", &found), 2);
-    QVERIFY(found);
-    host::LookupMemory("NEW1", &found);
-    QVERIFY(!found);
-    host::RegisterMemory("NEW1", 2);
-    QCOMPARE(host::LookupMemory("NEW1", &found), 2);
-    QVERIFY(found);
-
-    // The edited list of another property is not this one's.
-    CStepchainData edited;
-    edited.AddSC(edited.CreateSC(SC_REFSH));
-    host::ApplyEditedList(&edited, "other");
-    QCOMPARE(m_session->Value().GetCount(), size_t{0});
-    host::ApplyEditedList(&edited, name);
-    QCOMPARE(m_session->Value().GetCount(), size_t{1});
-
-    // A registered memory is kept once an edit is confirmed.
-    QVERIFY(!nlohmann::json::parse(FileBytes(m_hostPath))["memories"].contains("NEW1"));
-    m_session->Save();
-    QCOMPARE(nlohmann::json::parse(FileBytes(m_hostPath))["memories"]["NEW1"].get<int>(), 2);
-    QCOMPARE(Hex(FileBytes(Path("new.stepchain"))), Hex(StoredBytes(edited)));
-}
-
-// What the host's memory picker lists for each filter code, and what it answers.
-void ReferenceHostTest::memoryPickerListsWhatTheFilterAllows()
-{
-    Open(Path("new.stepchain"));
+    // What the host's memory picker lists for each filter code, and what it answers.
     // The filter, the memories listed, the text the picker starts from, the text chosen ("": cancelled).
     const std::tuple<uint, QStringList, QString, QString> cases[] = {
         {6u, {"W0", "W1"}, "W1", "W1"},
@@ -291,6 +255,27 @@ void ReferenceHostTest::memoryPickerListsWhatTheFilterAllows()
         QCOMPARE(picked, !chosen.isEmpty());
         QCOMPARE(QString::fromStdString(text), chosen.isEmpty() ? start : chosen);
     }
+
+    bool found = true;
+    QCOMPARE(host::LookupMemory("TXT1", &found), 2);
+    host::LookupMemory("NEW1", &found);
+    QVERIFY(!found);
+    host::RegisterMemory("NEW1", 2);
+    QCOMPARE(host::LookupMemory("NEW1", &found), 2);
+
+    // The edited list of another property is not this one's.
+    const auto edited = Listed("R");
+    host::ApplyEditedList(edited.get(), "other");
+    QCOMPARE(m_session->Value().GetCount(), size_t{0});
+    host::ApplyEditedList(edited.get(), name);
+    QCOMPARE(m_session->Value().GetCount(), size_t{1});
+
+    // A registered memory is kept once an edit is confirmed.
+    QVERIFY(!nlohmann::json::parse(FileBytes(m_hostPath))["memories"].contains("NEW1"));
+    m_session->Save();
+    QCOMPARE(nlohmann::json::parse(FileBytes(m_hostPath))["memories"]["NEW1"].get<int>(), 2);
+    QCOMPARE(Hex(FileBytes(Path("new.stepchain"))), Hex(StoredBytes(*edited)));
+
 }
 
 // Each refusal is one line on the error output and exit code 2; the list is left as it was.
