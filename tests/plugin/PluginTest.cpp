@@ -19,6 +19,7 @@
 #include "support/Bytes.h"
 #include "support/FakeHost.h"
 #include "support/Stored.h"
+#include "tools/ListBuilder.h"
 #include "tools/edit/PropertyWindow.h"
 
 namespace {
@@ -54,12 +55,6 @@ public:
     int lastContext = 0;
     int changed = 0;
 };
-
-void Fill(CStepchainData& list, int count)
-{
-    for (int i = 0; i < count; ++i)
-        list.AddSC(list.CreateSC(i % 2 == 0 ? SC_ACTIONEXIT : SC_REFSH));
-}
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 QString Hex(const std::string& bytes) { return QString::fromStdString(ToHex(bytes)); }
@@ -148,16 +143,15 @@ QPushButton* PluginTest::Show(IPWProperty* property)
 void PluginTest::answersItsTypeAndDrawsItsRow()
 {
     QCOMPARE(m_getType(), "STEPCHAIN");
-    // The host's answer to caption wanted, the actions (-1: no list at all), the caption.
-    const std::tuple<int, int, QString> cases[] = {
-        {1, 0, Utf8("(未設定)")}, {1, 3, Utf8("(3件設定済)")}, {0, 3, {}}, {1, -1, {}}};
-    for (const auto& [answer, actions, caption] : cases) {
+    // The host's answer to caption wanted, the list (null: none at all), the caption.
+    const std::tuple<int, const char*, QString> cases[] = {
+        {1, "", Utf8("(未設定)")}, {1, "R R R", Utf8("(3件設定済)")}, {0, "R R R", {}}, {1, nullptr, {}}};
+    for (const auto& [answer, rows, caption] : cases) {
         m_host->captionAnswer = answer;
         m_host->asked.clear();
-        CStepchainData value;
-        Fill(value, actions);
+        const auto value = Listed(rows != nullptr ? rows : "");
         m_window->Clear();
-        m_window->AddProperty(Make(actions < 0 ? nullptr : &value));
+        m_window->AddProperty(Make(rows != nullptr ? value.get() : nullptr));
         QCOMPARE(Cell(0), Utf8("押下時アクション"));
         QCOMPARE(Cell(1), caption);
         QCOMPARE(m_window->Grid()->item(0, 1)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
@@ -174,15 +168,13 @@ void PluginTest::setValueAsksTheOwner()
         Owner owner;
         owner.allows = allows;
         m_notified = 0;
-        CStepchainData value;
-        Fill(value, 1);
-        CStepchainData proposed;
-        Fill(proposed, 3);
+        const auto value = Listed("R");
+        const auto proposed = Listed("R R R");
         // A refused change leaves both lists as the property's; a taken one makes both the proposed.
-        const std::string expected = StoredBytes(result != 0 ? proposed : value);
-        IPWProperty* property = Make(&value, hasOwner ? &owner : nullptr, 7);
-        QCOMPARE(property->SetValue(&proposed, notify), result);
-        QCOMPARE(Hex(StoredBytes(value) + StoredBytes(proposed)), Hex(expected + expected));
+        const std::string expected = StoredBytes(result != 0 ? *proposed : *value);
+        IPWProperty* property = Make(value.get(), hasOwner ? &owner : nullptr, 7);
+        QCOMPARE(property->SetValue(proposed.get(), notify), result);
+        QCOMPARE(Hex(StoredBytes(*value) + StoredBytes(*proposed)), Hex(expected + expected));
         QCOMPARE(owner.changed, changed);
         QCOMPARE(m_notified, notified);
         QCOMPARE(owner.lastContext, hasOwner ? 7 : 0);
@@ -203,10 +195,9 @@ void PluginTest::operationsWithAndWithoutAList()
         QCOMPARE(loading.GetRemaining(), size_t{2});
         QCOMPARE(Hex(StoredBytes(*property)), Hex(hasList ? sample : std::string("\0\0", 2)));
         QCOMPARE(property->CompareProperties(nullptr), hasList ? 0 : 1);
-        CStepchainData other;
-        Fill(other, 1);
-        QCOMPARE(property->CompareProperties(&other), 0);
-        QCOMPARE(property->SetValue(&other, 1), hasList ? 1 : 0);
+        const auto other = Listed("R");
+        QCOMPARE(property->CompareProperties(other.get()), 0);
+        QCOMPARE(property->SetValue(other.get(), 1), hasList ? 1 : 0);
         property->SetLimit(0x24);
         QCOMPARE(property->GetLimit(), hasList ? 0x24u : 0u);
         std::ostringstream spec;
@@ -237,9 +228,8 @@ void PluginTest::editsThroughItsButton()
 {
     QFETCH(QString, how);
     Owner owner;
-    CStepchainData value;
-    Fill(value, 2);
-    QPushButton* button = Show(Make(&value, &owner));
+    const auto value = Listed("R R");
+    QPushButton* button = Show(Make(value.get(), &owner));
     QVERIFY(button != nullptr && button->isVisible());
     // The button, 48 wide, covers the right end of the value's cell.
     const QRect cell = m_window->Grid()->visualRect(m_window->Grid()->model()->index(0, 1));

@@ -8,15 +8,13 @@
 
 namespace {
 
-using Pairs = std::vector<std::pair<size_t, size_t>>;
-
 Alignment Align(const std::string& a, const std::string& b, size_t budget = SIZE_MAX)
 {
     return AlignRows(a.size(), b.size(), [&](size_t i, size_t j) { return a[i] == b[j]; }, budget);
 }
 
 // Whether the pairs keep equal rows, both in increasing order.
-bool IsCommonSubsequence(const Pairs& pairs, const std::string& a, const std::string& b)
+bool IsCommonSubsequence(const decltype(Alignment::kept)& pairs, const std::string& a, const std::string& b)
 {
     for (size_t p = 0; p < pairs.size(); ++p) {
         if (a.at(pairs[p].first) != b.at(pairs[p].second) ||

@@ -46,6 +46,15 @@ inline std::unique_ptr<CStepchainData> Listed(const std::string& words)
     return list;
 }
 
+// A list of one action of each kind, as created.
+inline std::unique_ptr<CStepchainData> EveryKind()
+{
+    auto list = std::make_unique<CStepchainData>();
+    for (int type = 0; type < SC_TYPE_COUNT; ++type)
+        list->AddSC(list->CreateSC(type));
+    return list;
+}
+
 // The stored bytes of the list that `fill` builds.
 inline std::string Stored(const std::function<void(CStepchainData&)>& fill)
 {

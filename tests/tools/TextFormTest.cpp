@@ -22,14 +22,6 @@ List Loaded(const std::string& bytes)
     return list;
 }
 
-List EveryKindByDefault()
-{
-    auto list = std::make_unique<CStepchainData>();
-    for (int type = 0; type < SC_TYPE_COUNT; ++type)
-        list->AddSC(list->CreateSC(type));
-    return list;
-}
-
 void ExpectBuildOfDumpStoresTheSame(CStepchainData& list, const std::string& what)
 {
     // Storing a list may settle what loading left open; the dump is of the list as it stores.
@@ -120,7 +112,7 @@ TEST(TextForm, BuildOfDumpStoresWhatStoreStores)
         ExpectBuildOfDumpStoresTheSame(*Loaded(StoredBytes(list)), "seed " + std::to_string(seed));
     }
     // A graph memory whose name ends in a lone lead byte stores "?" in its place.
-    List lone = EveryKindByDefault();
+    List lone = EveryKind();
     static_cast<CSCSetGraphMem&>(*lone->GetAt(SC_SETGRAPHMEM)).GraphMem.m_name = Hex("47 81");
     ExpectBuildOfDumpStoresTheSame(*lone, "lone lead byte");
     for (const auto& [what, hex] : kOlderLayouts)
@@ -190,7 +182,7 @@ TEST(TextForm, LongestRowsFitTheInputBounds)
     const std::string longest(254, '\x01');
     uint64_t stored = 0;
     uint64_t text = 0;
-    const json actions = json::parse(textform::Dump(*EveryKindByDefault())).at("actions");
+    const json actions = json::parse(textform::Dump(*EveryKind())).at("actions");
     for (json action : actions) {
         for (auto& [key, value] : action.items()) {
             if (value.is_string() && key != "kind")

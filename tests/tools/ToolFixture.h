@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -99,11 +100,8 @@ protected:
     // Whether a temporary file of the tool is in the test's directory.
     bool TemporaryLeft() const
     {
-        for (const auto& entry : fs::directory_iterator(m_dir)) {
-            if (entry.path().filename().string().starts_with(".stepchain-"))
-                return true;
-        }
-        return false;
+        return std::any_of(fs::directory_iterator(m_dir), fs::directory_iterator(),
+                           [](const fs::directory_entry& entry) { return entry.path().filename().string().starts_with(".stepchain-"); });
     }
 
     fs::path m_dir = fs::temp_directory_path() / ("stepchain-tool-" + std::to_string(::getpid()));

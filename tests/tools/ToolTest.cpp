@@ -11,7 +11,6 @@ const std::string kHost = " --host " + kExamples + "/host.json";
 
 TEST_F(Tool, CommandsGiveTheirOutput)
 {
-    const fs::path layers = File("layers.json", R"({"layers": true})");
     // A label "A", a redraw, a label "A" again, the end of actions.
     const fs::path duplicate = File("dup.stepchain", Hex("04 00 0D 01 41 0B 0D 01 41 0F"));
     const std::string merged = Hex("02 00 0D 05 52 65 74 72 79 0D 04 8A AE 97 B9");
@@ -20,7 +19,8 @@ TEST_F(Tool, CommandsGiveTheirOutput)
         {"script " + kFlow + " --owner Btn1", "",
          Sj(";![PAGE] [NAME] [EVENT]\n\tR_LBL _[NAME]_[EVENT]_Retry\n\tREFSH\n\tR_LBL _[NAME]_[EVENT]_完了\n"
             "\tR_JP _[NAME]_[EVENT]_Exit\n\tR_LBL _[NAME]_[EVENT]_Exit\n")},
-        {"script - --mode 1 --host " + layers.string(), ReadFile(kFlow), ";![PAGE] [NAME] [EVENT]\n"},
+        // The host has layers: a periodic code is the heading alone.
+        {"script - --mode 1" + kHost, ReadFile(kFlow), ";![PAGE] [NAME] [EVENT]\n"},
         {"show " + duplicate.string(), "",
          "(4件設定済)\n1  ラベル  分岐先ラベル:'A'同名ラベルは定義できません  (invalid)\n2  描画更新  \n"
          "3  ラベル  分岐先ラベル:'A'同名ラベルは定義できません  (invalid)\n4  アクション終了  \n"},
@@ -48,10 +48,7 @@ bool SchemaFinds(const std::string& expected, const std::string& files)
 // writes, and gives the commands what the binary list gives.
 TEST_F(Tool, TextFormStandsForTheBinaryList)
 {
-    const fs::path every = File("every.stepchain", Stored([](CStepchainData& l) {
-                                    for (int type = 0; type < SC_TYPE_COUNT; ++type)
-                                        l.AddSC(l.CreateSC(type));
-                                }));
+    const fs::path every = File("every.stepchain", StoredBytes(*EveryKind()));
     std::string dumps;
     for (const fs::path& list : {fs::path(kExamples + "/mixed.stepchain"), every}) {
         const std::string text = (m_dir / list.stem()).string() + ".json";

@@ -297,7 +297,6 @@ void ReferenceHostTest::refusesToStart()
         QVERIFY2(error.startsWith("stepchain-edit: ") && error.contains(message), qPrintable(error));
         QCOMPARE(error.count('\n'), 1);
     }
-    QCOMPARE(Hex(FileBytes(list.toStdString())), Hex(junk));
     QCOMPARE(QFileInfo(list).lastModified(), before);
 }
 
