@@ -148,7 +148,6 @@ void PluginTest::answersItsTypeAndDrawsItsRow()
         {1, "", Utf8("(未設定)")}, {1, "R R R", Utf8("(3件設定済)")}, {0, "R R R", {}}, {1, nullptr, {}}};
     for (const auto& [answer, rows, caption] : cases) {
         m_host->captionAnswer = answer;
-        m_host->asked.clear();
         const auto value = Listed(rows != nullptr ? rows : "");
         m_window->Clear();
         m_window->AddProperty(Make(rows != nullptr ? value.get() : nullptr));

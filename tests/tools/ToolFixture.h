@@ -100,8 +100,9 @@ protected:
     // Whether a temporary file of the tool is in the test's directory.
     bool TemporaryLeft() const
     {
-        return std::any_of(fs::directory_iterator(m_dir), fs::directory_iterator(),
-                           [](const fs::directory_entry& entry) { return entry.path().filename().string().starts_with(".stepchain-"); });
+        return std::any_of(fs::directory_iterator(m_dir), fs::directory_iterator(), [](const fs::directory_entry& entry) {
+            return entry.path().filename().string().starts_with(".stepchain-");
+        });
     }
 
     fs::path m_dir = fs::temp_directory_path() / ("stepchain-tool-" + std::to_string(::getpid()));

@@ -21,7 +21,7 @@ std::string TextForm(const std::string& actions)
     return R"({"format": "stepchain-list", "version": 1, "actions": [)" + actions + "]}";
 }
 
-// A run of the tool in the test's folder, whose path $D stands for in the
+// A refused run of the tool in the test's folder, whose path $D stands for in the
 // texts. The folder holds list.stepchain and, when `in` is given, the file
 // in, made `size` bytes long (sparse, taking no disk) when `size` is given.
 struct Refusal {
@@ -33,9 +33,8 @@ struct Refusal {
     std::string out = "";
 };
 
-// Names go into script lines as they are: a line break or a tab would split
-// the line or its fields, and an empty old name would name every empty operand.
 const Refusal kRefusals[] = {
+    // Hostile inputs.
     {"show $D/in", "stepchain: $D/in: end of file while reading row 3 at byte offset 4\n", Hex("03 00 0F 0B")},
     {"store $D/in -o $D/out", "stepchain: $D/in: 1 byte after the end of the list at byte offset 2\n", Hex("00 00 0F")},
     {"show $D/in", "stepchain: $D/in: bad format while reading row 1 (unknown action type 102) at byte offset 3; as the "
@@ -58,6 +57,7 @@ const Refusal kRefusals[] = {
 #if !defined(__SANITIZE_ADDRESS__)
     {"show $D/in", "stepchain: out of memory\n", Hex("01 00 0D FF FF FF 80 C3 C9 01"), 10 + 30'000'000, "ulimit -v 60000;"},
 #endif
+    // Check reports on the lists it can read and says why it cannot read the others.
     {"check $D/missing $D/in /dev/null $D/list.stepchain",
      "stepchain: $D/missing: cannot open: No such file or directory\nstepchain: /dev/null: end of file at byte offset 0\n",
      Hex("02 00 0D 01 41 0D 01 41"), 0, "", "$D/in: row 1: ラベル: "},
@@ -67,9 +67,12 @@ const Refusal kRefusals[] = {
     {"show $D/list.stepchain --host $D/in",
      "stepchain: $D/in: settings.repeat_interval: must be a whole number from 0 to 4294967295\n",
      R"({"settings": {"repeat_interval": -1}})"},
+    // Writes that fail before any list is written.
     {"store $D/in -o -", "stepchain: standard output: cannot write: File too large\n", kLong, 0, kSmallFiles},
     {"rename W0 W9 $D/list.stepchain $D/in --in-place",
      "stepchain: $D/in: cannot write a temporary file beside it: File too large; nothing written\n", kLong, 0, kSmallFiles},
+    // Names go into script lines as they are: a line break or a tab would split
+    // the line or its fields, and an empty old name would name every empty operand.
     {"rename $D/list.stepchain '' W1 -o $D/out", "stepchain: the old name is empty, which would name every empty operand\n"},
     {"rename \"$(printf 'W\\n0')\" W1 $D/list.stepchain --in-place",
      "stepchain: the old name 'W\\n0' holds a line break, which would break the script line it goes into\n"},
@@ -78,6 +81,7 @@ const Refusal kRefusals[] = {
     {"script $D/list.stepchain --owner \"$(printf 'Btn\\t1')\"",
      "stepchain: the owner name 'Btn\\t1' holds a tab, which would break the script line it goes into\n"},
     {"rename W0 W€9 $D/list.stepchain --in-place", "stepchain: the new name 'W€9' holds a character that CP932 cannot hold\n"},
+    // Usage mistakes.
     {"frob", "stepchain: unknown command 'frob'; the commands are script, spec, keywords, show, check, diff, store, "
              "merge-limit, rename, dump, build (see stepchain --help)\n"},
     {"show $D/list.stepchain --frob", "stepchain: unknown option '--frob' (see stepchain --help)\n"},
