@@ -19,6 +19,7 @@
 #include "support/Bytes.h"
 #include "support/FakeHost.h"
 #include "support/Stored.h"
+#include "tools/ListBuilder.h"
 #include "tools/edit/PropertyWindow.h"
 
 namespace {
@@ -32,13 +33,11 @@ public:
     {
         if (msg != hostmsg::CAPTION_WANTED)
             return FakeHost::OnMessage(msg, wParam, lParam);
-        captionName = *reinterpret_cast<const std::string*>(wParam);
-        captionType = *reinterpret_cast<const std::string*>(lParam);
+        asked = *reinterpret_cast<const std::string*>(wParam) + "/" + *reinterpret_cast<const std::string*>(lParam);
         return captionAnswer;
     }
     intptr_t captionAnswer = 1;
-    std::string captionName;
-    std::string captionType;
+    std::string asked;
 };
 
 // An owner that may refuse changes and counts the changes it hears of.
@@ -57,22 +56,8 @@ public:
     int changed = 0;
 };
 
-void Fill(CStepchainData& list, int count)
-{
-    for (int i = 0; i < count; ++i)
-        list.AddSC(list.CreateSC(i % 2 == 0 ? SC_ACTIONEXIT : SC_REFSH));
-}
-
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 QString Hex(const std::string& bytes) { return QString::fromStdString(ToHex(bytes)); }
-
-std::unique_ptr<CStepchainData> Loaded(const std::string& bytes)
-{
-    auto list = std::make_unique<CStepchainData>();
-    CArchive ar(bytes);
-    list->Serialize(ar);
-    return list;
-}
 
 }
 
@@ -91,10 +76,7 @@ private slots:
     void editsThroughItsButton();
     void buttonLetsGoOfItsProperty_data();
     void buttonLetsGoOfItsProperty();
-    void buttonIsMadeAgainInANewWindow();
-    void hostMayTakeAwayWhatTheEditorWasOpenedFrom_data();
-    void hostMayTakeAwayWhatTheEditorWasOpenedFrom();
-    void unloadingTakesTheButtonAway();
+    void buttonFollowsTheWindowAndTheModule();
 
 private:
     IPWProperty* Make(CStepchainData* value, IPWObject* owner = nullptr, int context = 0);
@@ -161,24 +143,18 @@ QPushButton* PluginTest::Show(IPWProperty* property)
 void PluginTest::answersItsTypeAndDrawsItsRow()
 {
     QCOMPARE(m_getType(), "STEPCHAIN");
-    // The host's answer to caption wanted, the actions (-1: no list at all), the caption.
-    const std::tuple<int, int, QString> cases[] = {
-        {1, 0, Utf8("(未設定)")}, {1, 3, Utf8("(3件設定済)")}, {0, 3, {}}, {1, -1, {}}};
-    for (const auto& [answer, actions, caption] : cases) {
+    // The host's answer to caption wanted, the list (null: none at all), the caption.
+    const std::tuple<int, const char*, QString> cases[] = {
+        {1, "", Utf8("(未設定)")}, {1, "R R R", Utf8("(3件設定済)")}, {0, "R R R", {}}, {1, nullptr, {}}};
+    for (const auto& [answer, rows, caption] : cases) {
         m_host->captionAnswer = answer;
-        CStepchainData value;
-        Fill(value, actions);
-        IPWProperty* property = Make(actions < 0 ? nullptr : &value);
-        QCOMPARE(property->GetType(), "STEPCHAIN");
-        QVERIFY(property->GetName() == kName);
-        QVERIFY(property->GetWorkValue() != nullptr && property->GetWorkValue() != &value);
+        const auto value = Listed(rows != nullptr ? rows : "");
         m_window->Clear();
-        m_window->AddProperty(property);
+        m_window->AddProperty(Make(rows != nullptr ? value.get() : nullptr));
         QCOMPARE(Cell(0), Utf8("押下時アクション"));
         QCOMPARE(Cell(1), caption);
         QCOMPARE(m_window->Grid()->item(0, 1)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
-        QVERIFY(m_host->captionName == kName);
-        QCOMPARE(m_host->captionType.c_str(), "STEPCHAIN");
+        QVERIFY(m_host->asked == kName + "/STEPCHAIN");
     }
 }
 
@@ -191,15 +167,13 @@ void PluginTest::setValueAsksTheOwner()
         Owner owner;
         owner.allows = allows;
         m_notified = 0;
-        CStepchainData value;
-        Fill(value, 1);
-        CStepchainData proposed;
-        Fill(proposed, 3);
-        const std::string expected = StoredBytes(result != 0 ? proposed : value);
-        IPWProperty* property = Make(&value, hasOwner ? &owner : nullptr, 7);
-        QCOMPARE(property->SetValue(&proposed, notify), result);
-        QCOMPARE(Hex(StoredBytes(value)), Hex(expected));
-        QCOMPARE(Hex(StoredBytes(proposed)), Hex(expected));
+        const auto value = Listed("R");
+        const auto proposed = Listed("R R R");
+        // A refused change leaves both lists as the property's; a taken one makes both the proposed.
+        const std::string expected = StoredBytes(result != 0 ? *proposed : *value);
+        IPWProperty* property = Make(value.get(), hasOwner ? &owner : nullptr, 7);
+        QCOMPARE(property->SetValue(proposed.get(), notify), result);
+        QCOMPARE(Hex(StoredBytes(*value) + StoredBytes(*proposed)), Hex(expected + expected));
         QCOMPARE(owner.changed, changed);
         QCOMPARE(m_notified, notified);
         QCOMPARE(owner.lastContext, hasOwner ? 7 : 0);
@@ -212,85 +186,73 @@ void PluginTest::operationsWithAndWithoutAList()
 {
     const std::string sample = FileBytes(STEPCHAIN_EXAMPLES "/mixed.stepchain");
     for (const bool hasList : {true, false}) {
-        Owner owner;
-        m_notified = 0;
         CStepchainData value;
-        IPWProperty* property = Make(hasList ? &value : nullptr, &owner);
-        property->SetOwnerObj(&owner);
-        QCOMPARE(property->GetValue(), hasList ? static_cast<void*>(&value) : nullptr);
+        IPWProperty* property = Make(hasList ? &value : nullptr);
+        property->SetOwnerObj(nullptr);
         CArchive loading(sample + "XY");
         property->Serialize(loading);
         QCOMPARE(loading.GetRemaining(), size_t{2});
-        const std::string stored = hasList ? sample : std::string("\0\0", 2);
-        QCOMPARE(Hex(StoredBytes(*property)), Hex(stored));
-
-        auto same = Loaded(stored);
-        QCOMPARE(property->CompareProperties(same.get()), 1);
+        QCOMPARE(Hex(StoredBytes(*property)), Hex(hasList ? sample : std::string("\0\0", 2)));
         QCOMPARE(property->CompareProperties(nullptr), hasList ? 0 : 1);
-        same->AddSC(same->CreateSC(SC_REFSH));
-        QCOMPARE(property->CompareProperties(same.get()), 0);
-        QCOMPARE(property->SetValue(same.get(), 1), hasList ? 1 : 0);
-        QCOMPARE(owner.changed, hasList ? 1 : 0);
-        QCOMPARE(m_notified, hasList ? 1 : 0);
-
+        const auto other = Listed("R");
+        QCOMPARE(property->CompareProperties(other.get()), 0);
+        QCOMPARE(property->SetValue(other.get(), 1), hasList ? 1 : 0);
         property->SetLimit(0x24);
         QCOMPARE(property->GetLimit(), hasList ? 0x24u : 0u);
         std::ostringstream spec;
         property->ExportSpec(spec);
-        CStepchainData empty;
-        QVERIFY(spec.str() == ExportPropertySpec(hasList ? value : empty, kName));
-        QVERIFY(property->ExportSpecKeyword() == (hasList ? value.ExportSpecKeyword() : ""));
+        QCOMPARE(QString::fromStdString(spec.str()),
+                 hasList ? QString::fromStdString(ExportPropertySpec(value, kName))
+                         : Utf8("    <tr>\n        <td>\n            押下時アクション\n        </td>\n"
+                                "        <td >\n            未設定\n　　　　</td>\n    </tr>\n"));
+        // Without a list, `value` stayed empty.
+        QVERIFY(property->ExportSpecKeyword() == value.ExportSpecKeyword());
     }
-    // The row of an empty list, or of none.
-    CStepchainData empty;
-    QCOMPARE(QString::fromStdString(ExportPropertySpec(empty, kName)),
-             Utf8("    <tr>\n        <td>\n            押下時アクション\n        </td>\n"
-                  "        <td >\n            未設定\n　　　　</td>\n    </tr>\n"));
 }
 
 void PluginTest::editsThroughItsButton_data()
 {
-    QTest::addColumn<bool>("confirm");
-    QTest::newRow("confirmed") << true;
-    QTest::newRow("cancelled") << false;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("confirmed") << "OK";
+    QTest::newRow("cancelled") << "キャンセル";
+    QTest::newRow("property dropped, then confirmed") << "dropped";
+    QTest::newRow("window closed") << "closed";
 }
 
 // The user opens the editor with "設定", adds an end of actions on the new
-// row, then confirms or cancels.
+// row, then confirms or cancels. Or, while the user is still in the editor,
+// the host lets go of the property, or closes its window and with it the
+// button and the editor: confirming then tells nobody and writes into no grid.
 void PluginTest::editsThroughItsButton()
 {
-    QFETCH(bool, confirm);
+    QFETCH(QString, how);
     Owner owner;
-    CStepchainData value;
-    Fill(value, 2);
-    const std::string before = StoredBytes(value);
-    QPushButton* button = Show(Make(&value, &owner));
+    const auto value = Listed("R R");
+    QPushButton* button = Show(Make(value.get(), &owner));
     QVERIFY(button != nullptr && button->isVisible());
-    QCOMPARE(button->width(), 48);
+    // The button, 48 wide, covers the right end of the value's cell.
     const QRect cell = m_window->Grid()->visualRect(m_window->Grid()->model()->index(0, 1));
     const QPoint cellRight = m_window->Grid()->viewport()->mapTo(m_window.get(), cell.topRight());
     QCOMPARE(button->mapTo(m_window.get(), QPoint(button->width() - 1, 0)), cellRight);
-    QCOMPARE(button->height(), cell.height());
-
-    bool driven = false;
+    QCOMPARE(button->size(), QSize(48, cell.height()));
     WhenModal([&](QWidget* editor) {
         ChooseKind(editor, 2, "アクション終了");
-        QCOMPARE(editor->findChild<QTableView*>()->model()->rowCount(), 4);
-        Click(editor, confirm ? Utf8("OK") : Utf8("キャンセル"));
-        driven = true;
+        if (how == "closed") {
+            m_window.reset();
+            return;
+        }
+        if (how == "dropped") {
+            m_window->Clear();
+            m_properties.clear();
+        }
+        Click(editor, how == "キャンセル" ? how : "OK");
     });
     QTest::mouseClick(button, Qt::LeftButton);
-    QVERIFY(driven);
-
-    if (confirm) {
-        QCOMPARE(value.GetCount(), size_t{3});
-        QCOMPARE(value.GetAt(2)->GetActionType(), int(SC_ACTIONEXIT));
-    } else {
-        QCOMPARE(Hex(StoredBytes(value)), Hex(before));
-    }
-    QCOMPARE(Cell(1), confirm ? Utf8("(3件設定済)") : Utf8("(2件設定済)"));
-    QCOMPARE(owner.changed, confirm ? 1 : 0);
-    QCOMPARE(m_notified, confirm ? 1 : 0);
+    const bool confirmed = how == "OK";
+    if (confirmed || how == "キャンセル")
+        QCOMPARE(Cell(1), confirmed ? Utf8("(3件設定済)") : Utf8("(2件設定済)"));
+    QCOMPARE(owner.changed, confirmed ? 1 : 0);
+    QCOMPARE(m_notified, confirmed ? 1 : 0);
 }
 
 void PluginTest::buttonLetsGoOfItsProperty_data()
@@ -307,8 +269,7 @@ void PluginTest::buttonLetsGoOfItsProperty()
 {
     QFETCH(QString, how);
     CStepchainData value;
-    std::unique_ptr<IPWProperty> property(
-        m_create(1, nullptr, kName.c_str(), 0, 0, how == "no list" ? nullptr : &value, "", 0, 0, 0, 0, ""));
+    IPWProperty* property = Make(how == "no list" ? nullptr : &value);
     // The host's grid has the row, but the window does not manage it: the
     // test decides when the edit ends.
     m_window->Grid()->insertRow(0);
@@ -319,7 +280,7 @@ void PluginTest::buttonLetsGoOfItsProperty()
     QPointer<QPushButton> button = ButtonWithText(m_window.get(), Utf8("設定"));
     QVERIFY(!button.isNull() && button->isVisible());
     if (how == "destroyed")
-        property.reset();
+        m_properties.clear();
     if (how == "ended") {
         property->EndEdit();
         QVERIFY(!button->isVisible());
@@ -333,74 +294,22 @@ void PluginTest::buttonLetsGoOfItsProperty()
 
 // The host shows the property in a new window, the old one still open: the
 // button is made again in the new window; closing the old one takes the old
-// button with it.
-void PluginTest::buttonIsMadeAgainInANewWindow()
+// button with it. Unloading the module takes the button away.
+void PluginTest::buttonFollowsTheWindowAndTheModule()
 {
     CStepchainData value;
     IPWProperty* property = Make(&value);
     QPointer<QPushButton> first = Show(property);
     QVERIFY(!first.isNull());
     std::unique_ptr<PropertyWindow> old = std::exchange(m_window, std::make_unique<PropertyWindow>());
-    m_window->resize(480, 200);
-    QPushButton* second = Show(property);
-    QVERIFY(second != nullptr && second->isVisible());
-    bool opened = false;
-    WhenModal([&](QWidget* editor) {
-        opened = true;
-        Click(editor, Utf8("キャンセル"));
-    });
-    QTest::mouseClick(second, Qt::LeftButton);
-    QVERIFY(opened);
+    QPointer<QPushButton> second = Show(property);
+    QVERIFY(!second.isNull() && second->isVisible());
     old.reset();
     QVERIFY(first.isNull());
-}
-
-void PluginTest::hostMayTakeAwayWhatTheEditorWasOpenedFrom_data()
-{
-    QTest::addColumn<bool>("closeWindow");
-    QTest::newRow("property dropped, then OK") << false;
-    QTest::newRow("window closed") << true;
-}
-
-// While the user is still in the editor the host lets go of the property,
-// or closes its window and with it the button and the editor. The list (the
-// host's) stays; confirming then tells nobody and writes into no grid.
-void PluginTest::hostMayTakeAwayWhatTheEditorWasOpenedFrom()
-{
-    QFETCH(bool, closeWindow);
-    Owner owner;
-    CStepchainData value;
-    Fill(value, 1);
-    QPushButton* button = Show(Make(&value, &owner));
-    QVERIFY(button != nullptr);
-    bool driven = false;
-    WhenModal([&](QWidget* editor) {
-        if (closeWindow) {
-            m_window.reset();
-        } else {
-            m_window->Clear();
-            m_properties.clear();
-            Click(editor, Utf8("OK"));
-        }
-        driven = true;
-    });
-    QTest::mouseClick(button, Qt::LeftButton);
-    QVERIFY(driven);
-    QCOMPARE(value.GetCount(), size_t{1});
-    QCOMPARE(owner.changed, 0);
-    QCOMPARE(m_notified, 0);
-}
-
-void PluginTest::unloadingTakesTheButtonAway()
-{
-    CStepchainData value;
-    QPointer<QPushButton> button = Show(Make(&value));
-    QVERIFY(!button.isNull());
     m_window->Clear();
     m_properties.clear();
     dlclose(std::exchange(m_module, nullptr));
-    QVERIFY(button.isNull());
-    QVERIFY(ButtonWithText(m_window.get(), Utf8("設定")) == nullptr);
+    QVERIFY(second.isNull());
 }
 
 QTEST_MAIN(PluginTest)

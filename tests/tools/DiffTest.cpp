@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 
 #include "tools/Alignment.h"
 #include "tools/ListBuilder.h"
@@ -9,15 +8,13 @@
 
 namespace {
 
-using Pairs = std::vector<std::pair<size_t, size_t>>;
-
 Alignment Align(const std::string& a, const std::string& b, size_t budget = SIZE_MAX)
 {
     return AlignRows(a.size(), b.size(), [&](size_t i, size_t j) { return a[i] == b[j]; }, budget);
 }
 
 // Whether the pairs keep equal rows, both in increasing order.
-bool IsCommonSubsequence(const Pairs& pairs, const std::string& a, const std::string& b)
+bool IsCommonSubsequence(const decltype(Alignment::kept)& pairs, const std::string& a, const std::string& b)
 {
     for (size_t p = 0; p < pairs.size(); ++p) {
         if (a.at(pairs[p].first) != b.at(pairs[p].second) ||
@@ -83,37 +80,20 @@ TEST(Alignment, FallsBackOnSequencesThatDifferThroughout)
     }
 }
 
-// A list from words: a label for a name, "=X" a set value of X, "R" a redraw.
-std::unique_ptr<CStepchainData> Fill(const std::string& words)
-{
-    auto owned = std::make_unique<CStepchainData>();
-    CStepchainData& list = *owned;
-    std::istringstream in(words);
-    for (std::string word; in >> word;) {
-        if (word == "R")
-            list.AddSC(list.CreateSC(SC_REFSH));
-        else if (word[0] == '=')
-            SetValue(list, word.substr(1), "1");
-        else
-            Label(list, word);
-    }
-    return owned;
-}
-
 ListDiff DiffOf(const std::string& before, const std::string& after, size_t comparisons = DIFF_COMPARISONS)
 {
-    return DiffLists(Fill(before)->GetActions(), Fill(after)->GetActions(), comparisons);
+    return DiffLists(Listed(before)->GetActions(), Listed(after)->GetActions(), comparisons);
 }
 
 // "-2" removed row 2, "+3" added row 3, "2>3" moved, "2~3" changed; rows from 1.
 TEST(ListDiff, FindsTheRowsThatDiffer)
 {
     const std::array<const char*, 3> cases[] = {
-        {"A R =W0", "A R =W0", ""},         {"A B", "A =W0 B", "+2"},
-        {"A B", "", "-1 -2"},               {"A B C D", "B C D A", "1>4"},
-        {"A B C D", "D A B C", "4>1"},      {"A B C", "A Z C", "2~2"},
-        {"A B C", "A =B C", "-2 +2"},       {"A B C", "A =W0 Z C", "2~3 +2"},
-        {"A B =W0 C", "C A B =W1", "3~4 4>1"}, {"A A B", "A B", "-2"},
+        {"A R W0=1", "A R W0=1", ""},         {"A B", "A W0=1 B", "+2"},
+        {"A B", "", "-1 -2"},                 {"A B C D", "B C D A", "1>4"},
+        {"A B C D", "D A B C", "4>1"},        {"A B C", "A Z C", "2~2"},
+        {"A B C", "A B=1 C", "-2 +2"},        {"A B C", "A W0=1 Z C", "2~3 +2"},
+        {"A B W0=1 C", "C A B W1=1", "3~4 4>1"}, {"A A B", "A B", "-2"},
         {"A A C D", "C D A", "1>3 -2"},
     };
     for (const auto& [before, after, expected] : cases) {
@@ -137,7 +117,7 @@ TEST(ListDiff, FindsTheRowsThatDiffer)
 TEST(ListDiff, ShortOfComparisonsStillTellsEveryRow)
 {
     for (const size_t comparisons : {0, 3, 20}) {
-        const ListDiff diff = DiffOf("A B =W0 C D R E", "E D R C =W0 =W1 B A", comparisons);
+        const ListDiff diff = DiffOf("A B W0=1 C D R E", "E D R C W0=1 W1=1 B A", comparisons);
         EXPECT_FALSE(diff.complete);
         std::vector<int> seenBefore(7);
         std::vector<int> seenAfter(8);
@@ -150,7 +130,7 @@ TEST(ListDiff, ShortOfComparisonsStillTellsEveryRow)
         EXPECT_EQ(seenBefore, std::vector<int>(7, 1)) << comparisons;
         EXPECT_EQ(seenAfter, std::vector<int>(8, 1)) << comparisons;
     }
-    EXPECT_TRUE(DiffOf("A B =W0 C D R E", "E D R C =W0 =W1 B A").complete);
+    EXPECT_TRUE(DiffOf("A B W0=1 C D R E", "E D R C W0=1 W1=1 B A").complete);
 }
 
 }

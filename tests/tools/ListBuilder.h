@@ -1,12 +1,15 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <sstream>
 #include <string>
 
 #include "actions/CSCLabel.h"
 #include "actions/CSCSetValue.h"
 #include "core/CStepchainData.h"
 #include "support/Bytes.h"
+#include "support/Stored.h"
 
 // Appends a new action of the kind to the list.
 template <typename A>
@@ -27,12 +30,37 @@ inline void SetValue(CStepchainData& list, const std::string& dest, const std::s
     set.Source.m_name = source;
 }
 
+// A list from words: "R" a redraw, "D=S" a set value of S to D, any other word a label of that name.
+inline std::unique_ptr<CStepchainData> Listed(const std::string& words)
+{
+    auto list = std::make_unique<CStepchainData>();
+    std::istringstream in(words);
+    for (std::string word; in >> word;) {
+        if (word == "R")
+            list->AddSC(list->CreateSC(SC_REFSH));
+        else if (const size_t equals = word.find('='); equals != std::string::npos)
+            SetValue(*list, word.substr(0, equals), word.substr(equals + 1));
+        else
+            Label(*list, word);
+    }
+    return list;
+}
+
+// A list of one action of each kind, as created.
+inline std::unique_ptr<CStepchainData> EveryKind()
+{
+    auto list = std::make_unique<CStepchainData>();
+    for (int type = 0; type < SC_TYPE_COUNT; ++type)
+        list->AddSC(list->CreateSC(type));
+    return list;
+}
+
 // The stored bytes of the list that `fill` builds.
 inline std::string Stored(const std::function<void(CStepchainData&)>& fill)
 {
     CStepchainData list;
     fill(list);
-    CArchive ar;
-    list.Serialize(ar);
-    return ar.GetStored();
+    return StoredBytes(list);
 }
+
+inline std::string Stored(const std::string& words) { return StoredBytes(*Listed(words)); }

@@ -1,151 +1,118 @@
 // What each command gives on lists, and the tool in Git.
 #include "actions/CSCActionLink.h"
 #include "actions/CSCKeypad.h"
-#include "support/Bytes.h"
 #include "tools/ToolFixture.h"
 
 namespace {
 
 const std::string kExamples = STEPCHAIN_EXAMPLES;
 const std::string kFlow = kExamples + "/flow.stepchain";
-// A label "A", a redraw, a label "A" again, the end of actions.
-const std::string kDuplicate = Hex("04 00 0D 01 41 0B 0D 01 41 0F");
+const std::string kHost = " --host " + kExamples + "/host.json";
 
 TEST_F(Tool, CommandsGiveTheirOutput)
 {
-    const fs::path layers = File("layers.json", R"({"layers": true})");
-    const fs::path duplicate = File("dup.stepchain", kDuplicate);
-    const struct {
-        std::string args;
-        std::string input;
-        std::string out;  // the whole output, or its start when `prefix`
-        bool prefix = false;
-    } cases[] = {
+    // A label "A", a redraw, a label "A" again, the end of actions.
+    const fs::path duplicate = File("dup.stepchain", Hex("04 00 0D 01 41 0B 0D 01 41 0F"));
+    const std::string merged = Hex("02 00 0D 05 52 65 74 72 79 0D 04 8A AE 97 B9");
+    // The arguments, the standard input, the whole output (its start for spec).
+    const std::tuple<std::string, std::string, std::string> cases[] = {
         {"script " + kFlow + " --owner Btn1", "",
          Sj(";![PAGE] [NAME] [EVENT]\n\tR_LBL _[NAME]_[EVENT]_Retry\n\tREFSH\n\tR_LBL _[NAME]_[EVENT]_完了\n"
             "\tR_JP _[NAME]_[EVENT]_Exit\n\tR_LBL _[NAME]_[EVENT]_Exit\n")},
-        {"script - --mode 1 --host " + layers.string(), ReadFile(kFlow), ";![PAGE] [NAME] [EVENT]\n"},
+        // The host has layers: a periodic code is the heading alone.
+        {"script - --mode 1" + kHost, ReadFile(kFlow), ";![PAGE] [NAME] [EVENT]\n"},
         {"show " + duplicate.string(), "",
          "(4件設定済)\n1  ラベル  分岐先ラベル:'A'同名ラベルは定義できません  (invalid)\n2  描画更新  \n"
          "3  ラベル  分岐先ラベル:'A'同名ラベルは定義できません  (invalid)\n4  アクション終了  \n"},
-        {"spec " + kFlow + " --name 'A&B'", "", "    <tr>\n        <td>\n            A&amp;B\n", true},
-        {"spec " + kFlow + " --raw", "", "                <tr>\n", true},
+        {"spec " + kFlow + " --name 'A&B'", "", "    <tr>\n        <td>\n            A&amp;B\n"},
+        {"spec " + kFlow + " --raw", "", "                <tr>\n"},
         {"keywords " + kFlow, "", "分岐先ラベル:'Retry'::分岐先ラベル:'完了'::\n"},
         {"keywords " + kFlow + " --raw", "", Sj("分岐先ラベル:'Retry'::分岐先ラベル:'完了'::\n")},
-        {"merge-limit " + kFlow + " --limit 0x04 -o -", "", Hex("02 00 0D 05 52 65 74 72 79 0D 04 8A AE 97 B9")},
-        {"merge-limit " + kFlow + " --limit 4 -o -", "", Hex("02 00 0D 05 52 65 74 72 79 0D 04 8A AE 97 B9")},
+        {"merge-limit " + kFlow + " --limit 0X04 -o -", "", merged},
+        {"merge-limit " + kFlow + " --limit 4 -o -", "", merged},
     };
-    for (const auto& c : cases) {
-        const Result result = Run(c.args, c.input);
-        EXPECT_EQ(result.code, 0) << c.args << ": " << result.err;
-        EXPECT_EQ(c.prefix ? result.out.substr(0, c.out.size()) : result.out, c.out) << c.args;
+    for (const auto& [args, input, out] : cases) {
+        const Result result = Run(args, input);
+        EXPECT_EQ(result.code, 0) << args << ": " << result.err;
+        EXPECT_EQ(args.starts_with("spec") ? result.out.substr(0, out.size()) : result.out, out) << args;
     }
 }
 
-// Exit code of the schema check of `files`: 0 when each is as `expected` says.
-int CheckSchema(const std::string& expected, const std::vector<fs::path>& files)
+// Whether the schema check finds each of the files as `expected` says.
+bool SchemaFinds(const std::string& expected, const std::string& files)
 {
-    std::string command = std::string(STEPCHAIN_CHECK_SCHEMA) + " " + STEPCHAIN_SCHEMA + " " + expected;
-    for (const fs::path& file : files)
-        command += " " + file.string();
-    return WEXITSTATUS(std::system(command.c_str()));
+    return std::system((std::string(STEPCHAIN_CHECK_SCHEMA) + " " + STEPCHAIN_SCHEMA + " " + expected + files).c_str()) == 0;
 }
 
 // The text form that dump writes is valid, builds the bytes that store
-// writes, and gives every command what the binary list gives.
+// writes, and gives the commands what the binary list gives.
 TEST_F(Tool, TextFormStandsForTheBinaryList)
 {
-    const std::string every = Stored([](CStepchainData& l) {
-        for (int type = 0; type < SC_TYPE_COUNT; ++type)
-            l.AddSC(l.CreateSC(type));
-    });
-    std::vector<fs::path> dumps;
-    for (const std::string name : {"flow", "calc", "mixed", "every"}) {
-        const fs::path list = File(name + ".stepchain", name == "every" ? every : ReadFile(kExamples + "/" + name + ".stepchain"));
-        const fs::path text = m_dir / (name + ".json");
-        EXPECT_EQ(Run("dump - -o " + text.string(), ReadFile(list)).code, 0);
-        EXPECT_EQ(ToHex(Run("build " + text.string() + " -o -").out), ToHex(Run("store " + list.string() + " -o -").out));
-        for (const std::string command : {"script --mode 1 --owner Btn1", "show", "spec --raw"}) {
-            const std::string host = " --host " + kExamples + "/host.json";
-            const Result fromBinary = Run(command + " " + list.string() + host);
+    const fs::path every = File("every.stepchain", StoredBytes(*EveryKind()));
+    std::string dumps;
+    for (const fs::path& list : {fs::path(kExamples + "/mixed.stepchain"), every}) {
+        const std::string text = (m_dir / list.stem()).string() + ".json";
+        EXPECT_EQ(Run("dump - -o " + text, ReadFile(list)).code, 0);
+        EXPECT_EQ(ToHex(Run("build " + text + " -o -").out), ToHex(Run("store " + list.string() + " -o -").out));
+        for (const std::string command : {"script --owner Btn1 ", "show "}) {
+            const Result fromBinary = Run(command + list.string() + kHost);
             EXPECT_EQ(fromBinary.code, 0) << command << ": " << fromBinary.err;
-            EXPECT_EQ(Run(command + " " + text.string() + host).out, fromBinary.out) << name << ": " << command;
+            EXPECT_EQ(Run(command + text + kHost).out, fromBinary.out) << list << ": " << command;
         }
-        dumps.push_back(text);
+        dumps += " " + text;
     }
-    EXPECT_EQ(CheckSchema("valid", dumps), 0);
-    std::vector<fs::path> refused;
+    EXPECT_TRUE(SchemaFinds("valid", dumps));
+    std::string refused;
     for (const std::string actions : {R"({"kind": "goto"})", R"({"kind": "label"})",
                                       R"({"kind": "label", "m_name": "A", "Name": "B"})",
                                       R"({"kind": "label", "m_name": {"bytes": "8G"}})", R"({"kind": "call", "m_routine": 1})"}) {
-        refused.push_back(File("bad" + std::to_string(refused.size()) + ".json",
-                               R"({"format": "stepchain-list", "version": 1, "actions": [)" + actions + "]}"));
-        EXPECT_EQ(Run("build " + refused.back().string() + " -o -").code, 2) << actions;
+        const fs::path bad = File("bad" + std::to_string(refused.size()) + ".json",
+                                  R"({"format": "stepchain-list", "version": 1, "actions": [)" + actions + "]}");
+        EXPECT_EQ(Run("build " + bad.string() + " -o -").code, 2) << actions;
+        refused += " " + bad.string();
     }
-    EXPECT_EQ(CheckSchema("invalid", refused), 0);
+    EXPECT_TRUE(SchemaFinds("invalid", refused));
 }
 
 // An invalid row says why under it; a warning is a row of its own, and
 // leaves the exit code alone when no row is invalid.
 TEST_F(Tool, CheckSaysWhyUnderTheRowAndWarnsAfterIt)
 {
-    const fs::path list = File("list.stepchain", Stored([](CStepchainData& l) {
-                                   SetValue(l, "", "");
-                                   Label(l, "Exit");
-                               }));
+    const fs::path list = File("list.stepchain", Stored("W0= Exit"));
     const Result check = Run("check " + list.string());
     EXPECT_EQ(check.code, 1);
     const std::string at = list.string() + ": row ";
-    EXPECT_EQ(check.out, at + "1: 値セット: !入力にエラーがあります\n"
-                              "  - the destination is empty / 代入先が未入力です\n"
-                              "  - the value to set is empty / セット値が未入力です\n" +
+    EXPECT_EQ(check.out, at + "1: 値セット: !入力にエラーがあります\n  - the value to set is empty / セット値が未入力です\n" +
                              at + "2: warning: ラベル: the label 'Exit' is the same as the exit label "
                                   "_[NAME]_[EVENT]_Exit that ends the event's code / "
                                   "ラベル'Exit'はイベントの終了ラベル_[NAME]_[EVENT]_Exitと同じです\n");
-    EXPECT_EQ(Run("check " + File("warned.stepchain", Stored([](CStepchainData& l) { Label(l, "Exit"); })).string()).code, 0);
+    EXPECT_EQ(Run("check " + File("warned.stepchain", Stored("Exit")).string()).code, 0);
 }
 
 TEST_F(Tool, DiffShowsRowsAddedRemovedMovedAndChanged)
 {
-    const fs::path a = File("a.stepchain", Stored([](CStepchainData& l) {
-                                SetValue(l, "W0", "1");
-                                Label(l, "A");
-                                SetValue(l, "W2", "3");
-                                Label(l, "B");
-                            }));
-    const fs::path b = File("b.stepchain", Stored([](CStepchainData& l) {
-                                Label(l, "A");
-                                SetValue(l, "W0", "1");
-                                SetValue(l, "W2", "3");
-                                Label(l, "完了");
-                                l.AddSC(l.CreateSC(SC_REFSH));
-                            }));
+    const fs::path a = File("a.stepchain", Stored("W0=1 A W2=3 B"));
+    const fs::path b = File("b.stepchain", Stored("A W0=1 W2=3 完了 R"));
     const Result result = Run("diff " + a.string() + " " + b.string());
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.out, "moved A1 → B2: 値セット: W0へ1を書込み\n"
                           "changed A4 → B4: ラベル\n  - 分岐先ラベル:'B'\n  + 分岐先ラベル:'完了'\n"
                           "added B5: 描画更新\n");
     EXPECT_TRUE(Run("diff " + b.string() + " " + a.string()).out.ends_with("removed A5: 描画更新\n"));
-    const Result same = Run("diff - " + a.string(), ReadFile(a));
-    EXPECT_EQ(same.code, 0);
-    EXPECT_EQ(same.out, "");
+    EXPECT_EQ(Run("diff - " + a.string(), ReadFile(a)).code, 0);
 }
 
 // Lists that differ throughout are paired up as well as a bounded search
 // finds, and the output says so.
 TEST_F(Tool, DiffSaysWhenRowsMayNotBePairedUpBest)
 {
-    const auto rows = [](bool labels) {
-        return Stored([&](CStepchainData& l) {
-            for (int row = 0; row < 600; ++row) {
-                if (labels)
-                    Label(l, "A" + std::to_string(row));
-                else
-                    l.AddSC(l.CreateSC(SC_REFSH));
-            }
-        });
-    };
-    const Result result = Run("diff " + File("a", rows(true)).string() + " " + File("b", rows(false)).string());
+    std::string labels;
+    std::string redraws;
+    for (int row = 0; row < 600; ++row) {
+        labels += " A" + std::to_string(row);
+        redraws += " R";
+    }
+    const Result result = Run("diff " + File("a", Stored(labels)).string() + " " + File("b", Stored(redraws)).string());
     EXPECT_EQ(result.code, 1);
     EXPECT_TRUE(result.out.starts_with("note: the lists differ in too many rows to pair them all up; some rows shown "
                                        "as removed and added may be equal, moved or changed ones\nremoved A1: ラベル: "))
@@ -156,33 +123,22 @@ TEST_F(Tool, DiffSaysWhenRowsMayNotBePairedUpBest)
 // and writes nothing; in place writes the lists that change, and only them.
 TEST_F(Tool, RenameTellsAndWritesTheListsThatChange)
 {
-    const std::string w0 = Stored([](CStepchainData& l) { SetValue(l, "W0", "1"); });
-    const std::string w9 = Stored([](CStepchainData& l) { SetValue(l, "W9", "1"); });
-    const fs::path first = File("first.stepchain", w0);
-    const fs::path second = File("second.stepchain", Stored([](CStepchainData& l) {
-                                     Label(l, "A");
-                                     SetValue(l, "W1", "W0");
-                                 }));
-    const std::string otherBytes = Stored([](CStepchainData& l) { SetValue(l, "W10", "W1"); });
-    const fs::path other = File("other.stepchain", otherBytes);
+    const fs::path first = File("first.stepchain", Stored("W0=1"));
+    const fs::path second = File("second.stepchain", Stored("A W1=W0"));
+    const fs::path other = File("other.stepchain", Stored("W10=W1"));
     const std::string lists = first.string() + " " + second.string() + " " + other.string();
-    EXPECT_EQ(ToHex(Run("rename " + first.string() + " W0 W9 -o -").out), ToHex(w9));
+    EXPECT_EQ(ToHex(Run("rename " + first.string() + " W0 W9 -o -").out), ToHex(Stored("W9=1")));
     const Result dry = Run("rename W0 W9 " + lists + " --dry-run");
     EXPECT_EQ(dry.code, 0);
     EXPECT_EQ(dry.out, first.string() + ": row 1: 値セット: 'W0' → 'W9'\n" + second.string() +
                            ": row 2: 値セット: 'W0' → 'W9'\n2 of 3 lists would change; nothing written\n");
-    EXPECT_EQ(ReadFile(first), w0);
+    EXPECT_EQ(ReadFile(first), Stored("W0=1"));
 
     const auto untouched = fs::last_write_time(other);
     const Result result = Run("rename W0 W9 " + lists + " --in-place");
     EXPECT_EQ(result.code, 0);
     EXPECT_TRUE(result.out.ends_with("\n2 of 3 lists changed and written\n")) << result.out;
-    EXPECT_EQ(ReadFile(first), w9);
-    EXPECT_EQ(ReadFile(second), Stored([](CStepchainData& l) {
-                  Label(l, "A");
-                  SetValue(l, "W1", "W9");
-              }));
-    EXPECT_EQ(ReadFile(other), otherBytes);
+    EXPECT_EQ(ReadFile(first) + ReadFile(second), Stored("W9=1") + Stored("A W1=W9"));
     EXPECT_EQ(fs::last_write_time(other), untouched);
 }
 
@@ -216,8 +172,8 @@ TEST_F(Tool, GitShowsTheRowsOfLists)
     File("repo/host.json", "not JSON");
     const std::string git =
         "cd " + repo.string() + " && git -c user.name=T -c user.email=t@example.com -c commit.gpgsign=false ";
-    ASSERT_EQ(std::system((git + "init -q && " + git + "config diff.stepchain.textconv '" + STEPCHAIN_TOOL +
-                           " show --' && " + git + "add . && " + git + "commit -qm one")
+    ASSERT_EQ(std::system((git + "init -q && " + git + "config diff.stepchain.textconv '" + m_tool + " show --' && " +
+                           git + "add . && " + git + "commit -qm one")
                               .c_str()),
               0);
     ASSERT_EQ(Run("merge-limit " + kFlow + " --limit 4 -o " + (repo / "-first.stepchain").string()).code, 0);
@@ -226,8 +182,7 @@ TEST_F(Tool, GitShowsTheRowsOfLists)
                                 "+2  ラベル  分岐先ラベル:'完了'\n";
     for (const std::string& command : {std::string("diff"), "commit -qam two && " + git + "log -p -1"}) {
         ASSERT_EQ(std::system((git + command + " >" + (m_dir / "git.out").string()).c_str()), 0) << command;
-        const std::string out = ReadFile(m_dir / "git.out");
-        EXPECT_NE(out.find(changed), std::string::npos) << command << ":\n" << out;
+        EXPECT_NE(ReadFile(m_dir / "git.out").find(changed), std::string::npos) << command;
     }
 }
 
