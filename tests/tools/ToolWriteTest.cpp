@@ -60,21 +60,30 @@ TEST_F(Tool, InPlaceTellsWhichListsWereWrittenWhenALateWriteFails)
     EXPECT_FALSE(TemporaryLeft());
 }
 
-// Two runs that rename other names in a list while the test holds its lock:
-// each waits, and neither's change is lost when the other replaces the file.
-TEST_F(Tool, RunsOnTheSameListWaitForEachOther)
+// Two runs that rename other names in the same two lists, named in opposite
+// orders: both lock the lists in one order, so neither holds one list while
+// it waits for the other, and neither's change is lost.
+TEST_F(Tool, RunsOnTheSameListsWaitForEachOther)
 {
-    const fs::path list = File("list", Stored("W0=1 X0=1"));
-    const int held = ::open(list.c_str(), O_RDONLY | O_CLOEXEC);
+    const std::string before = Stored("W0=1 X0=1");
+    fs::path low = File("a", before), high = File("b", before);
+    struct stat a {}, b {};
+    ASSERT_EQ(::stat(low.c_str(), &a) + ::stat(high.c_str(), &b), 0);
+    if (a.st_ino > b.st_ino)
+        std::swap(low, high);
+    const int held = ::open(low.c_str(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
-    const pid_t first = Start("rename W0 W1 " + list.string() + " --in-place");
-    const pid_t second = Start("rename X0 X1 " + list.string() + " --in-place");
+    const pid_t first = Start("rename W0 W1 " + low.string() + " " + high.string() + " --in-place");
+    const pid_t second = Start("rename X0 X1 " + high.string() + " " + low.string() + " --in-place");
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_EQ(ReadFile(list), Stored("W0=1 X0=1")) << "a run did not wait for the lock";
+    const int probe = ::open(high.c_str(), O_RDONLY | O_CLOEXEC);
+    EXPECT_EQ(::flock(probe, LOCK_EX | LOCK_NB), 0) << "a run holds one list while it waits for the other";
+    ::close(probe);
+    EXPECT_EQ(ReadFile(low) + ReadFile(high), before + before) << "a run did not wait for the lock";
     ::close(held);
     EXPECT_EQ(WEXITSTATUS(Wait(first)), 0);
     EXPECT_EQ(WEXITSTATUS(Wait(second)), 0);
-    EXPECT_EQ(ReadFile(list), Stored("W1=1 X1=1"));
+    EXPECT_EQ(ReadFile(low) + ReadFile(high), Stored("W1=1 X1=1") + Stored("W1=1 X1=1"));
 }
 
 // The tool prepares the new list beside the target, then waits for the
