@@ -19,12 +19,10 @@ TEST(ListProperties, StoreLoadCopyCompareScriptAndRenameBack)
     for (uint32_t seed = 0; seed < 300; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         RandomList random(seed);
-        // Host answers that change the scripts: model variant, timing, layer check, font feature.
+        // Host answers that change the scripts: model variant, interval, layer check, font feature.
         host.hasSettings = random.Chance(90);
         host.settings.ModelName = random.Pick({"PW-CAVO10", "PW-X5", ""});
-        host.settings.RepeatStartTime = random.Below(100);
         host.settings.RepeatInterval = random.Below(20);
-        host.settings.AccelerationTime = random.Below(100);
         host.settings.LayerCheck = random.Code(0, 1);
         host.features.clear();
         if (random.Chance(30))

@@ -61,13 +61,8 @@ TEST(TextForm, ExactDocument)
 {
     CStepchainData list;
     CVXMemNode& dest = Add<CSCSetValue>(list, SC_SETVALUE).Dest;
-    dest.m_name = "TXT1";
-    dest.m_kind = CVXMemNode::KIND_TEXT;
-    dest.m_subName = "S";
-    dest.m_value = -5;
-    dest.m_aux = 3;
-    dest.m_isText = 0;
-    dest.m_flag2 = 1;
+    std::tie(dest.m_name, dest.m_kind, dest.m_subName, dest.m_value, dest.m_aux, dest.m_isText, dest.m_flag2) =
+        std::tuple("TXT1", CVXMemNode::KIND_TEXT, "S", -5, 3, 0, 1);
     list.AddSC(list.CreateSC(SC_ACTIONEXIT));
     EXPECT_EQ(textform::Dump(list), R"({
   "format": "stepchain-list",

@@ -10,7 +10,6 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -26,13 +25,6 @@ struct Result {
     std::string out;
     std::string err;
 };
-
-inline std::string ReadFile(const fs::path& path)
-{
-    std::ostringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 // Waits up to 10 s for `done` to hold; whether it did.
 inline bool Await(const std::function<bool()>& done)
@@ -72,7 +64,7 @@ protected:
     {
         const std::string in = before.ends_with('|') ? "" : " <" + File("stdin", input).string();
         const int status = std::system((before + " " + m_tool + " " + args + in + Redirected()).c_str());
-        return {WEXITSTATUS(status), ReadFile(m_dir / "stdout"), ReadFile(m_dir / "stderr")};
+        return {WEXITSTATUS(status), FileBytes(m_dir / "stdout"), FileBytes(m_dir / "stderr")};
     }
 
     // Starts the tool with the arguments without waiting; its output goes to the files stdout and stderr.

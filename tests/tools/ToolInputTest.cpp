@@ -120,7 +120,7 @@ TEST_F(Tool, RefusesWhatItCannotDoAndSaysWhy)
         EXPECT_TRUE(result.out.starts_with(InDir(c.out, m_dir))) << c.args << ": " << result.out;
         // A refused run writes nothing.
         EXPECT_FALSE(fs::exists(m_dir / "out") || TemporaryLeft()) << c.args;
-        EXPECT_EQ(ReadFile(m_dir / "list.stepchain"), kW0) << c.args;
+        EXPECT_EQ(FileBytes(m_dir / "list.stepchain"), kW0) << c.args;
     }
 }
 

@@ -20,7 +20,7 @@ TEST_F(Tool, CommandsGiveTheirOutput)
          Sj(";![PAGE] [NAME] [EVENT]\n\tR_LBL _[NAME]_[EVENT]_Retry\n\tREFSH\n\tR_LBL _[NAME]_[EVENT]_完了\n"
             "\tR_JP _[NAME]_[EVENT]_Exit\n\tR_LBL _[NAME]_[EVENT]_Exit\n")},
         // The host has layers: a periodic code is the heading alone.
-        {"script - --mode 1" + kHost, ReadFile(kFlow), ";![PAGE] [NAME] [EVENT]\n"},
+        {"script - --mode 1" + kHost, FileBytes(kFlow), ";![PAGE] [NAME] [EVENT]\n"},
         {"show " + duplicate.string(), "",
          "(4件設定済)\n1  ラベル  分岐先ラベル:'A'同名ラベルは定義できません  (invalid)\n2  描画更新  \n"
          "3  ラベル  分岐先ラベル:'A'同名ラベルは定義できません  (invalid)\n4  アクション終了  \n"},
@@ -52,7 +52,7 @@ TEST_F(Tool, TextFormStandsForTheBinaryList)
     std::string dumps;
     for (const fs::path& list : {fs::path(kExamples + "/mixed.stepchain"), every}) {
         const std::string text = (m_dir / list.stem()).string() + ".json";
-        EXPECT_EQ(Run("dump - -o " + text, ReadFile(list)).code, 0);
+        EXPECT_EQ(Run("dump - -o " + text, FileBytes(list)).code, 0);
         EXPECT_EQ(ToHex(Run("build " + text + " -o -").out), ToHex(Run("store " + list.string() + " -o -").out));
         for (const std::string command : {"script --owner Btn1 ", "show "}) {
             const Result fromBinary = Run(command + list.string() + kHost);
@@ -99,7 +99,7 @@ TEST_F(Tool, DiffShowsRowsAddedRemovedMovedAndChanged)
                           "changed A4 → B4: ラベル\n  - 分岐先ラベル:'B'\n  + 分岐先ラベル:'完了'\n"
                           "added B5: 描画更新\n");
     EXPECT_TRUE(Run("diff " + b.string() + " " + a.string()).out.ends_with("removed A5: 描画更新\n"));
-    EXPECT_EQ(Run("diff - " + a.string(), ReadFile(a)).code, 0);
+    EXPECT_EQ(Run("diff - " + a.string(), FileBytes(a)).code, 0);
 }
 
 // Lists that differ throughout are paired up as well as a bounded search
@@ -132,13 +132,13 @@ TEST_F(Tool, RenameTellsAndWritesTheListsThatChange)
     EXPECT_EQ(dry.code, 0);
     EXPECT_EQ(dry.out, first.string() + ": row 1: 値セット: 'W0' → 'W9'\n" + second.string() +
                            ": row 2: 値セット: 'W0' → 'W9'\n2 of 3 lists would change; nothing written\n");
-    EXPECT_EQ(ReadFile(first), Stored("W0=1"));
+    EXPECT_EQ(FileBytes(first), Stored("W0=1"));
 
     const auto untouched = fs::last_write_time(other);
     const Result result = Run("rename W0 W9 " + lists + " --in-place");
     EXPECT_EQ(result.code, 0);
     EXPECT_TRUE(result.out.ends_with("\n2 of 3 lists changed and written\n")) << result.out;
-    EXPECT_EQ(ReadFile(first) + ReadFile(second), Stored("W9=1") + Stored("A W1=W9"));
+    EXPECT_EQ(FileBytes(first) + FileBytes(second), Stored("W9=1") + Stored("A W1=W9"));
     EXPECT_EQ(fs::last_write_time(other), untouched);
 }
 
@@ -166,7 +166,7 @@ TEST_F(Tool, GitShowsTheRowsOfLists)
 {
     const fs::path repo = m_dir / "repo";
     fs::create_directory(repo);
-    File("repo/-first.stepchain", ReadFile(kFlow));
+    File("repo/-first.stepchain", FileBytes(kFlow));
     File("repo/.gitattributes", "*.stepchain diff=stepchain\n");
     // A host description in the repository is never read unless asked for.
     File("repo/host.json", "not JSON");
@@ -182,7 +182,7 @@ TEST_F(Tool, GitShowsTheRowsOfLists)
                                 "+2  ラベル  分岐先ラベル:'完了'\n";
     for (const std::string& command : {std::string("diff"), "commit -qam two && " + git + "log -p -1"}) {
         ASSERT_EQ(std::system((git + command + " >" + (m_dir / "git.out").string()).c_str()), 0) << command;
-        EXPECT_NE(ReadFile(m_dir / "git.out").find(changed), std::string::npos) << command;
+        EXPECT_NE(FileBytes(m_dir / "git.out").find(changed), std::string::npos) << command;
     }
 }
 

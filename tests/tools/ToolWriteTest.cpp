@@ -31,7 +31,7 @@ TEST_F(Tool, TargetsAreWrittenWhereTheyLead)
         File("w0", kW0);
         File("w9", kW9);
         const std::string command = "cd " + m_dir.string() + " && T=" + m_tool + " && (" + script + ") >out 2>&1";
-        EXPECT_EQ(std::system(command.c_str()), 0) << name << ": " << ReadFile(m_dir / "out");
+        EXPECT_EQ(std::system(command.c_str()), 0) << name << ": " << FileBytes(m_dir / "out");
         EXPECT_FALSE(TemporaryLeft()) << name;
     }
 }
@@ -49,14 +49,14 @@ TEST_F(Tool, InPlaceTellsWhichListsWereWrittenWhenALateWriteFails)
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const pid_t tool = Start("rename W0 W9 " + first.string() + " " + fifo.string() + " " + third.string() + " --in-place");
     EXPECT_EQ(std::system(("timeout 10 cp " + third.string() + " " + fifo.string()).c_str()), 0);
-    EXPECT_TRUE(Await([&] { return ReadFile(first) == kW9; }));
+    EXPECT_TRUE(Await([&] { return FileBytes(first) == kW9; }));
     fs::remove(third);
     fs::create_directory(third);
     EXPECT_EQ(std::system(("timeout 10 cat " + fifo.string() + " >" + (m_dir / "got").string()).c_str()), 0);
     EXPECT_EQ(WEXITSTATUS(Wait(tool)), 2);
-    EXPECT_EQ(ReadFile(m_dir / "stderr"), "stepchain: " + third.string() + ": cannot replace: Is a directory; written: " +
+    EXPECT_EQ(FileBytes(m_dir / "stderr"), "stepchain: " + third.string() + ": cannot replace: Is a directory; written: " +
                                               first.string() + ", " + fifo.string() + "; not written: " + third.string() + "\n");
-    EXPECT_EQ(ReadFile(m_dir / "got"), kW9);
+    EXPECT_EQ(FileBytes(m_dir / "got"), kW9);
     EXPECT_FALSE(TemporaryLeft());
 }
 
@@ -79,11 +79,11 @@ TEST_F(Tool, RunsOnTheSameListsWaitForEachOther)
     const int probe = ::open(high.c_str(), O_RDONLY | O_CLOEXEC);
     EXPECT_EQ(::flock(probe, LOCK_EX | LOCK_NB), 0) << "a run holds one list while it waits for the other";
     ::close(probe);
-    EXPECT_EQ(ReadFile(low) + ReadFile(high), before + before) << "a run did not wait for the lock";
+    EXPECT_EQ(FileBytes(low) + FileBytes(high), before + before) << "a run did not wait for the lock";
     ::close(held);
     EXPECT_EQ(WEXITSTATUS(Wait(first)), 0);
     EXPECT_EQ(WEXITSTATUS(Wait(second)), 0);
-    EXPECT_EQ(ReadFile(low) + ReadFile(high), Stored("W1=1 X1=1") + Stored("W1=1 X1=1"));
+    EXPECT_EQ(FileBytes(low) + FileBytes(high), Stored("W1=1 X1=1") + Stored("W1=1 X1=1"));
 }
 
 // The tool prepares the new list beside the target, then waits for the
@@ -101,7 +101,7 @@ TEST_F(Tool, SignalsRemoveTheTemporaryFile)
     ::close(held);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
     EXPECT_FALSE(TemporaryLeft());
-    EXPECT_EQ(ReadFile(target), kW0);
+    EXPECT_EQ(FileBytes(target), kW0);
 }
 
 }
