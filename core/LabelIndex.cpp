@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "core/CStepchainData.h"
+#include "core/Prefetch.h"
 
 namespace {
 
@@ -17,29 +18,9 @@ constexpr size_t kHeadBytes = sizeof(uint64_t);
 // How many names ahead of the one looked up have their slot fetched.
 constexpr size_t kNamesAhead = 8;
 
-void Fetch(const void* address)
-{
-#if defined(__GNUC__)
-    __builtin_prefetch(address);
-#else
-    (void)address;
-#endif
-}
-
-// The first touch of an action waits for memory in a long list; the one a
-// few rows ahead is fetched meanwhile, its first half kilobyte, where the
-// names that the checks read lie.
-void FetchAhead(const StepchainArray& actions, size_t row)
-{
-    constexpr size_t kRowsAhead = 8;
-    constexpr size_t kActionBytes = 512;
-    constexpr size_t kCacheLine = 64;
-    if (row + kRowsAhead < actions.size()) {
-        const char* action = reinterpret_cast<const char*>(actions[row + kRowsAhead]);
-        for (size_t offset = 0; offset < kActionBytes; offset += kCacheLine)
-            Fetch(action + offset);
-    }
-}
+// The checks read an action's first half kilobyte, where its names lie.
+constexpr size_t kRowsAhead = 8;
+constexpr size_t kActionBytes = 512;
 
 // Heap addresses share their low bits: the top bits of the product, which
 // every bit of the address reaches, pick the slot of a table of 2^bits.
@@ -74,7 +55,7 @@ LabelIndex::LabelIndex(const StepchainArray& actions) : m_actions(actions), m_an
         (p.label ? labels : branches).push_back({p.row, GroupOf(p.key)});
     };
     for (size_t row = 0; row < actions.size(); ++row) {
-        FetchAhead(actions, row);
+        FetchAhead(actions, row, kRowsAhead, kActionBytes);
         IStepchain* action = actions[row];
         const std::string* name = GetLabelName(action);
         const bool label = name != nullptr;
@@ -207,7 +188,7 @@ std::optional<size_t> LabelIndex::RowOf(const IStepchain* action) const
         if (row < m_actions.size() && m_actions[row] == action) {
             // The caller walks the rows: the next ones are on their way.
             if (row != m_lastRow)
-                FetchAhead(m_actions, row);
+                FetchAhead(m_actions, row, kRowsAhead, kActionBytes);
             m_lastRow = row;
             return row;
         }

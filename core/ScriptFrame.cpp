@@ -4,6 +4,7 @@
 
 #include "core/CStepchainData.h"
 #include "core/Cp932.h"
+#include "core/Prefetch.h"
 #include "core/RowSample.h"
 #include "core/Texts.h"
 #include "host/HostApi.h"
@@ -15,27 +16,10 @@ constexpr std::string_view kHeading = ";![PAGE] [NAME] [EVENT]\n";
 constexpr std::string_view kExitLabel = "\tR_LBL _[NAME]_[EVENT]_Exit\n";
 constexpr std::string_view kClsId = "[clsID]";
 
-// The actions are separate heap objects, and a list of tens of thousands of
-// them (some 27 MB for 65,535 mixed actions) does not stay in the caches:
-// every row would wait for memory at its first touch. So while one row is
-// written, the action a few rows ahead is fetched; the largest kind of
-// action takes about a kilobyte.
-void FetchAhead(const StepchainArray& actions, size_t row)
-{
-#if defined(__GNUC__)
-    constexpr size_t kRowsAhead = 4;
-    constexpr size_t kActionBytes = 1024;
-    constexpr size_t kCacheLine = 64;
-    if (row + kRowsAhead < actions.size()) {
-        const char* action = reinterpret_cast<const char*>(actions[row + kRowsAhead]);
-        for (size_t offset = 0; offset < kActionBytes; offset += kCacheLine)
-            __builtin_prefetch(action + offset);
-    }
-#else
-    (void)actions;
-    (void)row;
-#endif
-}
+// A list of 65,535 mixed actions takes some 27 MB; the largest kind of
+// action takes about a kilobyte, all of which its script may read.
+constexpr size_t kRowsAhead = 4;
+constexpr size_t kActionBytes = 1024;
 
 // The script under construction. After each row every "[clsID]" in the
 // whole text becomes that row's line label. Rescanning the whole text after
@@ -120,7 +104,7 @@ std::string CStepchainData::ExportStr(int mode)
     if (!host::HasLayers()) {
         const RowSample sample(m_actions.size(), script.Size());
         for (size_t row = 0; row < m_actions.size(); ++row) {
-            FetchAhead(m_actions, row);
+            FetchAhead(m_actions, row, kRowsAhead, kActionBytes);
             const long long i = static_cast<long long>(row);
             const std::string key = m_owner != nullptr ? Format("%s_%d_", {ownerName, i}) : Format("[NAME]_%d_", {i});
             script.Append(m_actions[row]->ExportStr(key, m_owner));
@@ -133,7 +117,7 @@ std::string CStepchainData::ExportStr(int mode)
     if (mode == 0) {
         const std::string initial = PASS_INITIAL;
         for (size_t row = 0; row < m_actions.size(); ++row) {
-            FetchAhead(m_actions, row);
+            FetchAhead(m_actions, row, kRowsAhead, kActionBytes);
             script.Append(m_actions[row]->ExportStr(initial, m_owner));
             script.ReplaceClsId([&] { return lineLabel(row); });
         }
@@ -142,14 +126,14 @@ std::string CStepchainData::ExportStr(int mode)
     if (mode == 1) {
         const std::string interval = PASS_INTERVAL;
         for (size_t row = 0; row < m_actions.size(); ++row) {
-            FetchAhead(m_actions, row);
+            FetchAhead(m_actions, row, kRowsAhead, kActionBytes);
             script.Append(m_actions[row]->ExportStr(interval, m_owner));
             script.ReplaceClsId([&] { return lineLabel(row); });
             reserveAfter(sample, row + 1);
         }
     } else {
         for (size_t row = 0; row < m_actions.size(); ++row) {
-            FetchAhead(m_actions, row);
+            FetchAhead(m_actions, row, kRowsAhead, kActionBytes);
             const std::string label = lineLabel(row);
             script.Append(m_actions[row]->ExportStr(label, m_owner));
             script.ReplaceClsId([&] { return label; });
