@@ -2,9 +2,9 @@
 // operation of the list over it: what loads must store, load and store again
 // to the same bytes, and nothing may crash or read out of bounds.
 #include <algorithm>
-#include <cstdlib>
-#include <cstdio>
+#include <string>
 
+#include "FuzzCheck.h"
 #include "actions/CSCAction.h"
 #include "core/CStepchainData.h"
 #include "host/HostMessages.h"
@@ -44,21 +44,6 @@ public:
     bool translateLinks = false;
     ProjectSettings settings;
 };
-
-void Check(bool ok, const char* what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "check failed: %s\n", what);
-        std::abort();
-    }
-}
-
-std::string Store(CStepchainData& list)
-{
-    CArchive ar;
-    list.Serialize(ar);
-    return ar.GetStored();
-}
 
 // The input: a header that sets the host's answers and the parameters,
 // then the list bytes.

@@ -3,30 +3,12 @@
 // (textform::FormError, which carries the JSON library's errors too), and
 // nothing else may escape. A text that builds must dump to a text that
 // builds the same list again.
-#include <cstdio>
-#include <cstdlib>
+#include <memory>
+#include <string>
 
+#include "FuzzCheck.h"
 #include "tools/JsonHost.h"
 #include "tools/textform/TextForm.h"
-
-namespace {
-
-void Check(bool ok, const char* what)
-{
-    if (!ok) {
-        std::fprintf(stderr, "check failed: %s\n", what);
-        std::abort();
-    }
-}
-
-std::string Store(CStepchainData& list)
-{
-    CArchive ar;
-    list.Serialize(ar);
-    return ar.GetStored();
-}
-
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
