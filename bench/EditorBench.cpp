@@ -61,21 +61,52 @@ void OpenEditor(benchmark::State& state)
 }
 BENCHMARK(OpenEditor)->Arg(65535)->Unit(benchmark::kMillisecond);
 
-void MoveUp100(benchmark::State& state)
+using Command = void (CStepchainDlg::*)();
+
+// An editor on the long list whose clipboard holds 100 of its rows.
+struct EditorWithCopy : Editor {
+    EditorWithCopy() : Editor(kLongList)
+    {
+        Select(*editor, kMiddle, kMiddle + kBlock - 1);
+        editor->Copy();
+    }
+};
+
+// Times `command` on rows first..last and its repaint; the undo that puts
+// the list back for the next round is not timed.
+void TimeCommand(benchmark::State& state, Editor& e, Command command, int first, int last)
 {
-    Editor e(kLongList);
-    int first = kMiddle;
     for (auto _ : state) {
         state.PauseTiming();
-        Select(*e.editor, first, first + kBlock - 1);
+        Select(*e.editor, first, last);
         state.ResumeTiming();
-        e.editor->MoveUp();
+        (e.editor.get()->*command)();
         Show(*e.editor);
-        // The block is one row higher now; move it back down next time round.
         state.PauseTiming();
         e.editor->Undo();
         state.ResumeTiming();
     }
+}
+
+// Times the undo of `command` on rows first..last, and its repaint.
+void TimeUndo(benchmark::State& state, Editor& e, Command command, int first, int last)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        Select(*e.editor, first, last);
+        (e.editor.get()->*command)();
+        Show(*e.editor);
+        state.ResumeTiming();
+        e.editor->Undo();
+        Show(*e.editor);
+    }
+}
+
+// The block moves one row higher; the untimed undo moves it back down.
+void MoveUp100(benchmark::State& state)
+{
+    Editor e(kLongList);
+    TimeCommand(state, e, &CStepchainDlg::MoveUp, kMiddle, kMiddle + kBlock - 1);
 }
 BENCHMARK(MoveUp100)->Unit(benchmark::kMillisecond);
 
@@ -93,68 +124,29 @@ BENCHMARK(Copy100)->Unit(benchmark::kMillisecond);
 void Cut100(benchmark::State& state)
 {
     Editor e(kLongList);
-    for (auto _ : state) {
-        state.PauseTiming();
-        Select(*e.editor, kMiddle, kMiddle + kBlock - 1);
-        state.ResumeTiming();
-        e.editor->Cut();
-        Show(*e.editor);
-        state.PauseTiming();
-        e.editor->Undo();
-        state.ResumeTiming();
-    }
+    TimeCommand(state, e, &CStepchainDlg::Cut, kMiddle, kMiddle + kBlock - 1);
 }
 BENCHMARK(Cut100)->Unit(benchmark::kMillisecond);
 
 void Paste100(benchmark::State& state)
 {
-    Editor e(kLongList);
-    Select(*e.editor, kMiddle, kMiddle + kBlock - 1);
-    e.editor->Copy();
-    for (auto _ : state) {
-        state.PauseTiming();
-        Select(*e.editor, kMiddle, kMiddle);
-        state.ResumeTiming();
-        e.editor->Paste();
-        Show(*e.editor);
-        state.PauseTiming();
-        e.editor->Undo();
-        state.ResumeTiming();
-    }
+    EditorWithCopy e;
+    TimeCommand(state, e, &CStepchainDlg::Paste, kMiddle, kMiddle);
 }
 BENCHMARK(Paste100)->Unit(benchmark::kMillisecond);
 
 void Insert(benchmark::State& state)
 {
     Editor e(kLongList);
-    for (auto _ : state) {
-        state.PauseTiming();
-        Select(*e.editor, kMiddle, kMiddle);
-        state.ResumeTiming();
-        e.editor->Insert();
-        Show(*e.editor);
-        state.PauseTiming();
-        e.editor->Undo();
-        state.ResumeTiming();
-    }
+    TimeCommand(state, e, &CStepchainDlg::Insert, kMiddle, kMiddle);
 }
 BENCHMARK(Insert)->Unit(benchmark::kMillisecond);
 
 // Undo of a paste of 100 rows: they leave again, and the list is repainted.
 void UndoPaste100(benchmark::State& state)
 {
-    Editor e(kLongList);
-    Select(*e.editor, kMiddle, kMiddle + kBlock - 1);
-    e.editor->Copy();
-    for (auto _ : state) {
-        state.PauseTiming();
-        Select(*e.editor, kMiddle, kMiddle);
-        e.editor->Paste();
-        Show(*e.editor);
-        state.ResumeTiming();
-        e.editor->Undo();
-        Show(*e.editor);
-    }
+    EditorWithCopy e;
+    TimeUndo(state, e, &CStepchainDlg::Paste, kMiddle, kMiddle);
 }
 BENCHMARK(UndoPaste100)->Unit(benchmark::kMillisecond);
 
@@ -162,15 +154,7 @@ BENCHMARK(UndoPaste100)->Unit(benchmark::kMillisecond);
 void UndoCut100(benchmark::State& state)
 {
     Editor e(kLongList);
-    for (auto _ : state) {
-        state.PauseTiming();
-        Select(*e.editor, kMiddle, kMiddle + kBlock - 1);
-        e.editor->Cut();
-        Show(*e.editor);
-        state.ResumeTiming();
-        e.editor->Undo();
-        Show(*e.editor);
-    }
+    TimeUndo(state, e, &CStepchainDlg::Cut, kMiddle, kMiddle + kBlock - 1);
 }
 BENCHMARK(UndoCut100)->Unit(benchmark::kMillisecond);
 
