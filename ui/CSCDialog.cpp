@@ -149,14 +149,21 @@ bool CSCDialog::ReadText(QLineEdit* edit, std::string* out, bool dropHash)
         text.remove(0, 1);
     if (ui::ToCp932(text, out))
         return true;
-    Warn(ui::Text(Txt::TextNotCp932).replace(QLatin1String("%s"), ui::NotCp932(text)));
-    edit->setFocus(Qt::OtherFocusReason);
-    return false;
+    return Refuse(edit, ui::Text(Txt::TextNotCp932).replace(QLatin1String("%s"), ui::NotCp932(text)));
 }
 
 void CSCDialog::Warn(Txt message) { Warn(ui::Text(message)); }
 
 void CSCDialog::Warn(const QString& message) { ui::ShowMessage(this, message); }
+
+bool CSCDialog::Refuse(QWidget* field, Txt message) { return Refuse(field, ui::Text(message)); }
+
+bool CSCDialog::Refuse(QWidget* field, const QString& message)
+{
+    Warn(message);
+    field->setFocus(Qt::OtherFocusReason);
+    return false;
+}
 
 void CSCDialog::accept()
 {

@@ -100,6 +100,9 @@ public:
     // A warning with one of the module's texts, or a ready text.
     void Warn(Txt message);
     void Warn(const QString& message);
+    // Refuses OK: the warning, then the focus on the field to fix; false.
+    bool Refuse(QWidget* field, Txt message);
+    bool Refuse(QWidget* field, const QString& message);
 
 protected:
     virtual void LoadFields() {}

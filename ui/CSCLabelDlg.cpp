@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "actions/CSCLabel.h"
+#include "ui/FieldInput.h"
 #include "ui/UiText.h"
 
 CSCLabelDlg::CSCLabelDlg(IStepchain* action, QWidget* parent, DWORD limit)
@@ -35,11 +36,8 @@ bool CSCLabelDlg::CheckFields()
     const QString text = m_name->text();
     if (text == m_shown)
         return true;
-    if (text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\t')) {
-        Warn(Txt::LabelNameControl);
-        m_name->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
+    if (ui::HasLineControl(text))
+        return Refuse(m_name, Txt::LabelNameControl);
     std::string name;
     return ReadText(m_name, &name);
 }

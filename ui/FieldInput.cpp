@@ -33,6 +33,11 @@ int32_t LeadingNumber(const QString& text)
 
 bool HasLineControl(std::string_view cp932) { return cp932.find_first_of("\n\r\t") != std::string_view::npos; }
 
+bool HasLineControl(const QString& text)
+{
+    return text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\t');
+}
+
 void KeptText::Load(QLineEdit* edit, const std::string& stored)
 {
     m_edit = edit;

@@ -28,6 +28,7 @@ int32_t LeadingNumber(const QString& text);
 // A line feed, carriage return or tab would split or shift the script line
 // that the text goes into. (In CP932 these bytes never end a two-byte character.)
 bool HasLineControl(std::string_view cp932);
+bool HasLineControl(const QString& text);
 
 // A text edit bound to a stored CP932 text. A text the user leaves alone keeps
 // its stored bytes, which the edit may not be able to show exactly.

@@ -9,6 +9,7 @@
 #include "actions/CSCBranch.h"
 #include "ui/CVXMemEditSC.h"
 #include "ui/FieldGrid.h"
+#include "ui/FieldInput.h"
 #include "ui/OperandEdit.h"
 #include "ui/UiText.h"
 
@@ -16,12 +17,6 @@ namespace {
 // In condition order.
 const char8_t* const kConditions[] = {u8"無条件", u8"一致", u8"以上", u8"以下", u8"不一致"};
 constexpr int32_t kConditionCount = std::size(kConditions);
-
-// The label goes into a script line as it is.
-bool HasLineControl(const QString& text)
-{
-    return text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\t');
-}
 }
 
 CSCBranchDlg::CSCBranchDlg(IStepchain* action, QWidget* parent, DWORD limit)
@@ -82,20 +77,14 @@ bool CSCBranchDlg::CheckFields()
 {
     const QString label = m_label->text();
     if (label != m_shownLabel) {
-        if (HasLineControl(label)) {
-            Warn(Txt::LabelNameControl);
-            m_label->setFocus(Qt::OtherFocusReason);
-            return false;
-        }
+        if (ui::HasLineControl(label))
+            return Refuse(m_label, Txt::LabelNameControl);
         std::string ignored;
         if (!ReadText(m_label, &ignored))
             return false;
     }
-    if (Position() < 0) {
-        Warn(QString::fromUtf8(u8"条件を一覧から選択してください"));
-        m_condition->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
+    if (Position() < 0)
+        return Refuse(m_condition, QString::fromUtf8(u8"条件を一覧から選択してください"));
     return true;
 }
 
@@ -106,7 +95,7 @@ void CSCBranchDlg::StoreFields()
     // a label or a condition they would refuse leaves the stored one as it was.
     const QString label = m_label->text();
     std::string bytes;
-    if (label != m_shownLabel && !HasLineControl(label) && ui::ToCp932(label, &bytes)) {
+    if (label != m_shownLabel && !ui::HasLineControl(label) && ui::ToCp932(label, &bytes)) {
         branch->Label = bytes;
         m_shownLabel = label;
     }

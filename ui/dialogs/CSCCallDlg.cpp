@@ -8,6 +8,7 @@
 
 #include "actions/CSCCall.h"
 #include "host/HostApi.h"
+#include "ui/FieldInput.h"
 #include "ui/UiText.h"
 
 namespace {
@@ -63,11 +64,8 @@ bool CSCCallDlg::CheckFields()
     if (OfferedBytes(text) != nullptr)
         return true;
     // The name goes into a script line as typed.
-    if (text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\t')) {
-        Warn(U(u8"サブルーチン名に改行、復帰、タブは使用できません"));
-        m_routine->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
+    if (ui::HasLineControl(text))
+        return Refuse(m_routine, U(u8"サブルーチン名に改行、復帰、タブは使用できません"));
     std::string ignored;
     return ReadText(m_routine->lineEdit(), &ignored);
 }

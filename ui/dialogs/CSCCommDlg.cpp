@@ -73,9 +73,7 @@ bool CSCCommDlg::CheckFields()
         refusal = Utf8(u8"メッセージ長さは32バイト以下に設定してください");
     if (refusal.isEmpty())
         return true;
-    Warn(refusal);
-    content->Edit()->setFocus(Qt::OtherFocusReason);
-    return false;
+    return Refuse(content->Edit(), refusal);
 }
 
 void CSCCommDlg::StoreFields()

@@ -120,25 +120,16 @@ void CSCKeypadDlg::LoadFields()
 
 bool CSCKeypadDlg::CheckFields()
 {
-    if (totalDigits->isEnabled() && ui::LeadingNumber(totalDigits->text()) > kMaxTotalDigits) {
-        Warn(Utf8(u8"総桁数は9以下に指定する必要があります"));
-        totalDigits->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
+    if (totalDigits->isEnabled() && ui::LeadingNumber(totalDigits->text()) > kMaxTotalDigits)
+        return Refuse(totalDigits, Utf8(u8"総桁数は9以下に指定する必要があります"));
     std::string text;
     if (!m_message.Read(this, &text))
         return false;
     if (useMessage->isChecked()) {
-        if (m_message.Touched() && ui::HasLineControl(text)) {
-            Warn(Utf8(u8"メッセージに改行、復帰、タブは使用できません"));
-            message->setFocus(Qt::OtherFocusReason);
-            return false;
-        }
-        if (text.size() > kMaxMessageBytes) {
-            Warn(Utf8(u8"メッセージ長さは32バイト以下に設定してください"));
-            message->setFocus(Qt::OtherFocusReason);
-            return false;
-        }
+        if (m_message.Touched() && ui::HasLineControl(text))
+            return Refuse(message, Utf8(u8"メッセージに改行、復帰、タブは使用できません"));
+        if (text.size() > kMaxMessageBytes)
+            return Refuse(message, Utf8(u8"メッセージ長さは32バイト以下に設定してください"));
     }
     return true;
 }

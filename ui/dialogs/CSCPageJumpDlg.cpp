@@ -112,11 +112,8 @@ bool CSCPageJumpDlg::CheckFields()
         QString page = m_page->Edit()->text();
         if (page.startsWith(u'#'))
             page.remove(0, 1);
-        if (!page.isEmpty() && CVXMemEditSC::IsNumber(page) && !ui::ReadPageNumber(page)) {
-            Warn(ui::PageNumberRefused());
-            m_page->Edit()->setFocus(Qt::OtherFocusReason);
-            return false;
-        }
+        if (!page.isEmpty() && CVXMemEditSC::IsNumber(page) && !ui::ReadPageNumber(page))
+            return Refuse(m_page->Edit(), ui::PageNumberRefused());
     }
     return true;
 }

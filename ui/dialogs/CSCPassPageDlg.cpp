@@ -58,19 +58,14 @@ void CSCPassPageDlg::LoadFields()
 
 bool CSCPassPageDlg::CheckFields()
 {
-    const auto refuse = [this](QLineEdit* edit, const QString& message) {
-        Warn(message);
-        edit->setFocus(Qt::OtherFocusReason);
-        return false;
-    };
     // A negative page or a password other than eight digits can only come
     // from a damaged project: it is shown as stored, and refused here.
     if (!ui::ReadPageNumber(m_jumpPage->text()))
-        return refuse(m_jumpPage, ui::PageNumberRefused());
+        return Refuse(m_jumpPage, ui::PageNumberRefused());
     if (!PasswordForm().match(m_password->text()).hasMatch())
-        return refuse(m_password, U(u8"パスワードは8文字以内の数字で指定してください"));
+        return Refuse(m_password, U(u8"パスワードは8文字以内の数字で指定してください"));
     if (!ui::ReadPageNumber(m_keypadPage->text()))
-        return refuse(m_keypadPage, ui::PageNumberRefused());
+        return Refuse(m_keypadPage, ui::PageNumberRefused());
     return true;
 }
 

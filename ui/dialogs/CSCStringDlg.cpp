@@ -132,16 +132,10 @@ bool CSCStringDlg::CheckFields()
     std::string literal;
     if (!m_text.Read(this, &literal))
         return false;
-    if (TakesText(m_operation) && m_text.Touched() && ui::HasLineControl(literal)) {
-        Warn(Utf8(u8"文字指定に改行、復帰、タブは使用できません"));
-        text->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
-    if (m_operation == CSCString::OP_FORMAT_NUMBER && ui::LeadingNumber(fractionDigits->text()) > kMaxFractionDigits) {
-        Warn(Utf8(u8"小数部桁数は15以下に指定してください"));
-        fractionDigits->setFocus(Qt::OtherFocusReason);
-        return false;
-    }
+    if (TakesText(m_operation) && m_text.Touched() && ui::HasLineControl(literal))
+        return Refuse(text, Utf8(u8"文字指定に改行、復帰、タブは使用できません"));
+    if (m_operation == CSCString::OP_FORMAT_NUMBER && ui::LeadingNumber(fractionDigits->text()) > kMaxFractionDigits)
+        return Refuse(fractionDigits, Utf8(u8"小数部桁数は15以下に指定してください"));
     return true;
 }
 
